@@ -1,0 +1,61 @@
+#include "toolkit/controlarray.h"
+
+#include "toolkit/image.h"
+
+#include <QWidget>
+#include <algorithm>
+#include <stdexcept>
+#include <string>
+
+namespace toolkit {
+
+ControlArray::ControlArray(Image *element0)
+{
+    m_elements.push_back(element0);
+    attach(element0, 0);
+}
+
+Image *ControlArray::element(int index) const
+{
+    if (index < 0 || index >= static_cast<int>(m_elements.size()))
+        return nullptr;
+    return m_elements[static_cast<std::size_t>(index)];
+}
+
+int ControlArray::count() const
+{
+    return static_cast<int>(
+        std::count_if(m_elements.begin(), m_elements.end(), [](Image *e) { return e; }));
+}
+
+Image *ControlArray::create(int index)
+{
+    if (index < 1 || index > 32767 || element(index))
+        throw std::invalid_argument("control array element " + std::to_string(index) +
+                                    " cannot be created");
+    const Image *first = m_elements.front();
+    auto *image = new Image(first->fit(), first->Picture(), first->parentWidget());
+    image->resize(first->size());
+    image->move(first->pos());
+    image->hide();
+    if (static_cast<std::size_t>(index) >= m_elements.size())
+        m_elements.resize(static_cast<std::size_t>(index) + 1, nullptr);
+    m_elements[static_cast<std::size_t>(index)] = image;
+    attach(image, static_cast<qint16>(index));
+    return image;
+}
+
+void ControlArray::setClickHandler(ClickHandler handler)
+{
+    m_clickHandler = std::move(handler);
+}
+
+void ControlArray::attach(Image *element, qint16 index)
+{
+    element->setClickHandler([this, index] {
+        if (m_clickHandler)
+            m_clickHandler(index);
+    });
+}
+
+} // namespace toolkit
