@@ -1,0 +1,499 @@
+// The object and wall catalogues checked against the editor's published picture list: the number
+// of types and variants, every file name and path, the order of the entries and the particular
+// entries whose names break the plain pattern.
+
+#include "catalogue/objectcatalogue.h"
+#include "catalogue/picturepath.h"
+#include "catalogue/wallcatalogue.h"
+
+#include <QMap>
+#include <QRegularExpression>
+#include <QSet>
+#include <QtTest>
+
+namespace {
+
+const QString folder = QStringLiteral("c:/My Documents/pardovine/");
+
+// Every object picture in catalogue order: type 1's pictures, then type 2's, and so on, each
+// type's pictures in variant order.
+const QStringList objectFileNames = {
+    "1UpMushroom.bmp",
+    "AngleL.bmp",
+    "AngleR.bmp",
+    "Arrow.bmp",
+    "BattleBomb.bmp",
+    "Blank.bmp",
+    "BlockDrop.bmp",
+    "Bomb1.bmp",
+    "Bomb3.bmp",
+    "Bow.bmp",
+    "BridgeH.bmp",
+    "BridgeV.bmp",
+    "Button.bmp",
+    "Character.bmp",
+    "Crate.bmp",
+    "Digglett.bmp",
+    "DigglettWarp.bmp",
+    "DoubleSpike.bmp",
+    "Dragon.bmp",
+    "Dragonball1.bmp",
+    "Dragonball2.bmp",
+    "Dragonball3.bmp",
+    "Dragonball4.bmp",
+    "Dragonball5.bmp",
+    "Dragonball6.bmp",
+    "Dragonball7.bmp",
+    "Drill.bmp",
+    "Enemy1.bmp",
+    "Enemy2.bmp",
+    "Enemy3.bmp",
+    "ExitPoint.bmp",
+    "Fire.bmp",
+    "FireSuit.bmp",
+    "Ghost.bmp",
+    "GoD.bmp",
+    "GoL.bmp",
+    "GoR.bmp",
+    "GoU.bmp",
+    "GoDL.bmp",
+    "GoDR.bmp",
+    "GoUL.bmp",
+    "GoUR.bmp",
+    "GoH.bmp",
+    "GoV.bmp",
+    "GoDD.bmp",
+    "GoLL.bmp",
+    "GoRR.bmp",
+    "GoUU.bmp",
+    "GoDS.bmp",
+    "GoLS.bmp",
+    "GoRS.bmp",
+    "GoUS.bmp",
+    "GoDDD.bmp",
+    "GoLLL.bmp",
+    "GoRRR.bmp",
+    "GoUUU.bmp",
+    "Gun.bmp",
+    "Hammer.bmp",
+    "HoldButton.bmp",
+    "Hole.bmp",
+    "Ice.bmp",
+    "IceBlock.bmp",
+    "InvincibleFire.bmp",
+    "Jackhammer.bmp",
+    "Jump1.bmp",
+    "Jump2.bmp",
+    "Jump3.bmp",
+    "Jump4.bmp",
+    "KeyBlue.bmp",
+    "KeyGreen.bmp",
+    "KeyRed.bmp",
+    "KeyDoorBlue.bmp",
+    "KeyDoorGreen.bmp",
+    "KeyDoorRed.bmp",
+    "Knife.bmp",
+    "LaserD.bmp",
+    "LaserL.bmp",
+    "LaserR.bmp",
+    "LaserU.bmp",
+    "LaserH.bmp",
+    "LaserV.bmp",
+    "Lava.bmp",
+    "MarbleButtonD.bmp",
+    "MarbleButtonL.bmp",
+    "MarbleButtonR.bmp",
+    "MarbleButtonU.bmp",
+    "Mine.bmp",
+    "MotionLaserD.bmp",
+    "MotionLaserL.bmp",
+    "MotionLaserR.bmp",
+    "MotionLaserU.bmp",
+    "MotionLaserH.bmp",
+    "MotionLaserV.bmp",
+    "Mushroom.bmp",
+    "Point.bmp",
+    "Pokeball1.bmp",
+    "Pokeball3.bmp",
+    "Pokeball5.bmp",
+    "RadarBomb.bmp",
+    "RadarButton.bmp",
+    "RadarMarble.bmp",
+    "SensuBean.bmp",
+    "Shield.bmp",
+    "ShiftingBlockA.bmp",
+    "ShiftingBlockD.bmp",
+    "ShiftingBlockL.bmp",
+    "ShiftingBlockR.bmp",
+    "ShiftingBlockU.bmp",
+    "ShiftingBlockH.bmp",
+    "ShiftingBlockV.bmp",
+    "Shoot1.bmp",
+    "Shoot2.bmp",
+    "Shoot3.bmp",
+    "SlidingDoorButton.bmp",
+    "SpikesD.bmp",
+    "SpikesL.bmp",
+    "SpikesR.bmp",
+    "SpikesU.bmp",
+    "SpikeTrap.bmp",
+    "StairsDown.bmp",
+    "StairsUp.bmp",
+    "Star.bmp",
+    "StartPoint.bmp",
+    "SuperJump1.bmp",
+    "SuperJump2.bmp",
+    "ThreePoints.bmp",
+    "TiedUpMushroom.bmp",
+    "Trap.bmp",
+    "Warp1W.bmp",
+    "Warp1B.bmp",
+    "Warp2W.bmp",
+    "Warp2B.bmp",
+    "Warp3W.bmp",
+    "Warp3B.bmp",
+    "Warp4W.bmp",
+    "Warp4B.bmp",
+    "Warp5W.bmp",
+    "Warp5B.bmp",
+    "Warp6W.bmp",
+    "Warp6B.bmp",
+    "Warp7W.bmp",
+    "Warp7B.bmp",
+    "Warp8W.bmp",
+    "Warp8B.bmp",
+    "Warp9W.bmp",
+    "Warp9B.bmp",
+    "Warp10W.bmp",
+    "Warp10B.bmp",
+    "Warp11W.bmp",
+    "Warp11B.bmp",
+    "Warp12W.bmp",
+    "Warp12B.bmp",
+    "Warp13W.bmp",
+    "Warp13B.bmp",
+    "Warp14W.bmp",
+    "Warp14B.bmp",
+    "Warp15W.bmp",
+    "Warp15B.bmp",
+    "Warp16W.bmp",
+    "Warp16B.bmp",
+    "Warp17W.bmp",
+    "Warp17B.bmp",
+    "Warp18W.bmp",
+    "Warp18B.bmp",
+    "Warp19W.bmp",
+    "Warp19B.bmp",
+    "Warp20W.bmp",
+    "Warp20B.bmp",
+    "Water.bmp",
+    "WaterU.bmp",
+    "WaterR.bmp",
+    "WaterL.bmp",
+    "WaterD.bmp",
+    "WaterSuit.bmp",
+    "AntiCurrent.bmp",
+    "Wrench.bmp",
+    "X-Terminate.bmp",
+};
+
+// The multi-variant types by variant count; every other type has a single picture.
+const QMap<int, QList<int>> multiVariantTypes = {
+    {2, {2, 7, 9, 59, 65}},
+    {3, {19, 34, 35, 44, 51}},
+    {4, {33, 39, 53}},
+    {5, {64}},
+    {6, {37, 41}},
+    {7, {17, 50}},
+    {22, {24}},
+    {40, {63}},
+};
+
+struct WallNames
+{
+    const char *horizontal;
+    const char *vertical;
+};
+
+const WallNames wallFileNames[] = {
+    {"BlankWallH.bmp", "BlankWallV.bmp"},       {"WallH.bmp", "WallV.bmp"},
+    {"BreakWallH.bmp", "BreakWallV.bmp"},       {"BombWallH.bmp", "BombWallV.bmp"},
+    {"ElectricGateH.bmp", "ElectricGateV.bmp"},
+};
+
+QString fileName(const char *path)
+{
+    return QString::fromLatin1(path).section(QLatin1Char('/'), -1);
+}
+
+const catalogue::ObjectType &objectType(int type)
+{
+    return catalogue::objectTypes()[static_cast<std::size_t>(type - 1)];
+}
+
+QString objectFile(int type, int variant)
+{
+    return fileName(objectType(type).pictures[static_cast<std::size_t>(variant - 1)]);
+}
+
+QStringList catalogueObjectPaths()
+{
+    QStringList paths;
+    for (const catalogue::ObjectType &type : catalogue::objectTypes()) {
+        for (const char *path : type.pictures)
+            paths << QString::fromLatin1(path);
+    }
+    return paths;
+}
+
+QStringList catalogueWallPaths()
+{
+    QStringList paths;
+    for (const catalogue::WallType &wall : catalogue::wallTypes())
+        paths << QString::fromLatin1(wall.horizontal) << QString::fromLatin1(wall.vertical);
+    return paths;
+}
+
+QStringList fileNames(const QStringList &paths)
+{
+    QStringList names;
+    for (const QString &path : paths)
+        names << path.section(QLatin1Char('/'), -1);
+    return names;
+}
+
+} // namespace
+
+class TestCatalogue : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void typeCounts();
+    void variantCounts_data();
+    void variantCounts();
+    void singlePictureTypes();
+    void objectFilesInCatalogueOrder();
+    void namesAreDistinct();
+    void paths();
+    void particularEntries_data();
+    void particularEntries();
+    void warpPairs();
+    void entriesInAlphabeticalOrder();
+    void wallTable_data();
+    void wallTable();
+};
+
+void TestCatalogue::typeCounts()
+{
+    QCOMPARE(catalogue::objectTypes().size(), std::size_t{67});
+    QCOMPARE(catalogue::wallTypes().size(), std::size_t{5});
+
+    int single = 0;
+    int multi = 0;
+    int files = 0;
+    for (const catalogue::ObjectType &type : catalogue::objectTypes()) {
+        (type.pictures.size() == 1 ? single : multi) += 1;
+        files += static_cast<int>(type.pictures.size());
+    }
+    QCOMPARE(single, 47);
+    QCOMPARE(multi, 20);
+    QCOMPARE(files, 177);
+}
+
+void TestCatalogue::variantCounts_data()
+{
+    QTest::addColumn<int>("count");
+    QTest::addColumn<QList<int>>("types");
+    for (auto row = multiVariantTypes.cbegin(); row != multiVariantTypes.cend(); ++row)
+        QTest::addRow("%d variants", row.key()) << row.key() << row.value();
+}
+
+// Exactly the listed types have this many variants, and each has one file per variant.
+void TestCatalogue::variantCounts()
+{
+    QFETCH(int, count);
+    QFETCH(QList<int>, types);
+
+    QList<int> found;
+    for (int type = 1; type <= 67; ++type) {
+        if (objectType(type).variantCount() == count)
+            found << type;
+    }
+    QCOMPARE(found, types);
+    for (int type : types) {
+        QVERIFY(objectType(type).hasVariants());
+        QCOMPARE(objectType(type).pictures.size(), static_cast<std::size_t>(count));
+    }
+}
+
+void TestCatalogue::singlePictureTypes()
+{
+    QSet<int> multi;
+    for (const QList<int> &types : multiVariantTypes)
+        multi.unite(QSet<int>(types.cbegin(), types.cend()));
+
+    int single = 0;
+    for (int type = 1; type <= 67; ++type) {
+        if (multi.contains(type))
+            continue;
+        ++single;
+        QVERIFY2(!objectType(type).hasVariants(), qPrintable(QString::number(type)));
+        QCOMPARE(objectType(type).variantCount(), 1);
+    }
+    QCOMPARE(single, 47);
+}
+
+void TestCatalogue::objectFilesInCatalogueOrder()
+{
+    QCOMPARE(objectFileNames.size(), 177);
+    QCOMPARE(fileNames(catalogueObjectPaths()), objectFileNames);
+}
+
+void TestCatalogue::namesAreDistinct()
+{
+    const QStringList objects = fileNames(catalogueObjectPaths());
+    const QStringList walls = fileNames(catalogueWallPaths());
+    const QStringList all = objects + walls;
+    QCOMPARE(all.size(), 187);
+
+    QSet<QString> seen;
+    QSet<QString> seenIgnoringCase;
+    for (const QString &name : all) {
+        QVERIFY2(!seen.contains(name), qPrintable(name + QStringLiteral(" occurs twice")));
+        QVERIFY2(!seenIgnoringCase.contains(name.toLower()),
+                 qPrintable(name + QStringLiteral(" differs from another name only in case")));
+        seen.insert(name);
+        seenIgnoringCase.insert(name.toLower());
+    }
+    const QSet<QString> objectSet(objects.cbegin(), objects.cend());
+    const QSet<QString> wallSet(walls.cbegin(), walls.cend());
+    QVERIFY(!objectSet.intersects(wallSet));
+}
+
+// Each path is the folder followed directly by a name of letters, digits and the one hyphen,
+// ending in ".bmp".
+void TestCatalogue::paths()
+{
+    const QRegularExpression nameForm(QStringLiteral("^[A-Za-z0-9-]+\\.bmp$"));
+    QStringList withHyphen;
+    QStringList withLeadingDigit;
+    for (const QString &path : catalogueObjectPaths() + catalogueWallPaths()) {
+        QVERIFY2(path.startsWith(folder), qPrintable(path));
+        const QString name = path.mid(folder.size());
+        QVERIFY2(nameForm.match(name).hasMatch(), qPrintable(path));
+        const std::string stored = path.toStdString();
+        QCOMPARE(QString::fromLatin1(catalogue::pictureFileName(stored)), name);
+        if (name.contains(QLatin1Char('-')))
+            withHyphen << name;
+        if (name.front().isDigit())
+            withLeadingDigit << name;
+    }
+    QCOMPARE(withHyphen, QStringList{QStringLiteral("X-Terminate.bmp")});
+    QCOMPARE(withLeadingDigit, QStringList{QStringLiteral("1UpMushroom.bmp")});
+}
+
+void TestCatalogue::particularEntries_data()
+{
+    QTest::addColumn<int>("type");
+    QTest::addColumn<int>("variants");
+    QTest::addColumn<int>("variant");
+    QTest::addColumn<QString>("file");
+
+    struct Row
+    {
+        int type, variants, variant;
+        const char *file;
+    };
+    const Row rows[] = {
+        {1, 1, 1, "1UpMushroom.bmp"},     {2, 2, 1, "AngleL.bmp"},
+        {2, 2, 2, "AngleR.bmp"},          {7, 2, 1, "Bomb1.bmp"},
+        {7, 2, 2, "Bomb3.bmp"},           {9, 2, 2, "BridgeV.bmp"},
+        {24, 22, 1, "GoD.bmp"},           {24, 22, 5, "GoDL.bmp"},
+        {24, 22, 9, "GoH.bmp"},           {24, 22, 15, "GoDS.bmp"},
+        {24, 22, 22, "GoUUU.bmp"},        {34, 3, 3, "KeyRed.bmp"},
+        {35, 3, 1, "KeyDoorBlue.bmp"},    {37, 6, 4, "LaserU.bmp"},
+        {37, 6, 6, "LaserV.bmp"},         {39, 4, 4, "MarbleButtonU.bmp"},
+        {41, 6, 5, "MotionLaserH.bmp"},   {44, 3, 2, "Pokeball3.bmp"},
+        {44, 3, 3, "Pokeball5.bmp"},      {50, 7, 1, "ShiftingBlockA.bmp"},
+        {50, 7, 7, "ShiftingBlockV.bmp"}, {53, 4, 1, "SpikesD.bmp"},
+        {54, 1, 1, "SpikeTrap.bmp"},      {63, 40, 1, "Warp1W.bmp"},
+        {63, 40, 2, "Warp1B.bmp"},        {63, 40, 30, "Warp15B.bmp"},
+        {63, 40, 39, "Warp20W.bmp"},      {63, 40, 40, "Warp20B.bmp"},
+        {64, 5, 1, "Water.bmp"},          {64, 5, 2, "WaterU.bmp"},
+        {64, 5, 5, "WaterD.bmp"},         {65, 2, 1, "WaterSuit.bmp"},
+        {65, 2, 2, "AntiCurrent.bmp"},    {66, 1, 1, "Wrench.bmp"},
+        {67, 1, 1, "X-Terminate.bmp"},
+    };
+    for (const Row &row : rows)
+        QTest::addRow("%d/%d %s", row.type, row.variant, row.file)
+            << row.type << row.variants << row.variant << QString::fromLatin1(row.file);
+}
+
+void TestCatalogue::particularEntries()
+{
+    QFETCH(int, type);
+    QFETCH(int, variants);
+    QFETCH(int, variant);
+    QFETCH(QString, file);
+
+    QCOMPARE(objectType(type).variantCount(), variants);
+    QCOMPARE(objectFile(type, variant), file);
+    QCOMPARE(QString::fromLatin1(objectType(type).pictures[static_cast<std::size_t>(variant - 1)]),
+             folder + file);
+}
+
+// Type 63: variant 2k - 1 is the W file of number k, variant 2k its B file.
+void TestCatalogue::warpPairs()
+{
+    for (int k = 1; k <= 20; ++k) {
+        QCOMPARE(objectFile(63, 2 * k - 1), QStringLiteral("Warp%1W.bmp").arg(k));
+        QCOMPARE(objectFile(63, 2 * k), QStringLiteral("Warp%1B.bmp").arg(k));
+    }
+}
+
+// The types stand in ascending order of their first file name, letter case ignored and digits
+// before letters.
+void TestCatalogue::entriesInAlphabeticalOrder()
+{
+    auto key = [](int type) { return objectFile(type, 1).chopped(4).toLower(); };
+    for (int type = 1; type < 67; ++type)
+        QVERIFY2(key(type) < key(type + 1),
+                 qPrintable(QStringLiteral("type %1 (%2) before type %3 (%4)")
+                                .arg(type)
+                                .arg(objectFile(type, 1))
+                                .arg(type + 1)
+                                .arg(objectFile(type + 1, 1))));
+
+    QCOMPARE(objectFile(1, 1), QStringLiteral("1UpMushroom.bmp"));
+    QCOMPARE(objectFile(53, 1), QStringLiteral("SpikesD.bmp"));
+    QCOMPARE(objectFile(54, 1), QStringLiteral("SpikeTrap.bmp"));
+    QCOMPARE(objectFile(65, 1), QStringLiteral("WaterSuit.bmp"));
+}
+
+void TestCatalogue::wallTable_data()
+{
+    QTest::addColumn<int>("type");
+    QTest::addColumn<QString>("horizontal");
+    QTest::addColumn<QString>("vertical");
+    int type = 0;
+    for (const WallNames &names : wallFileNames) {
+        ++type;
+        QTest::addRow("wall %d", type) << type << folder + QString::fromLatin1(names.horizontal)
+                                       << folder + QString::fromLatin1(names.vertical);
+    }
+}
+
+void TestCatalogue::wallTable()
+{
+    QFETCH(int, type);
+    QFETCH(QString, horizontal);
+    QFETCH(QString, vertical);
+
+    const catalogue::WallType &wall = catalogue::wallTypes()[static_cast<std::size_t>(type - 1)];
+    QCOMPARE(QString::fromLatin1(wall.horizontal), horizontal);
+    QCOMPARE(QString::fromLatin1(wall.vertical), vertical);
+}
+
+QTEST_APPLESS_MAIN(TestCatalogue)
+#include "tst_catalogue.moc"
