@@ -5,6 +5,8 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionSlider>
 #include <algorithm>
 
 namespace toolkit {
@@ -45,10 +47,10 @@ protected:
 
     void mousePressEvent(QMouseEvent *event) override
     {
-        if (event->button() == Qt::LeftButton)
-            QScrollBar::mousePressEvent(event);
-        else
+        if (event->button() != Qt::LeftButton)
             event->ignore();
+        else if (!stepOnTrackClick(event->position().toPoint()))
+            QScrollBar::mousePressEvent(event);
     }
 
     void mouseReleaseEvent(QMouseEvent *event) override
@@ -57,6 +59,27 @@ protected:
             QScrollBar::mouseReleaseEvent(event);
         else
             event->ignore();
+    }
+
+private:
+    // Some styles make a left click on the track jump the thumb to the pointer; here a track
+    // click is always one step towards the pointer. Returns whether the click was taken.
+    bool stepOnTrackClick(const QPoint &position)
+    {
+        QStyleOptionSlider option;
+        initStyleOption(&option);
+        if (!style()->styleHint(QStyle::SH_ScrollBar_LeftClickAbsolutePosition, &option, this))
+            return false;
+        switch (style()->hitTestComplexControl(QStyle::CC_ScrollBar, &option, position, this)) {
+        case QStyle::SC_ScrollBarAddPage:
+            triggerAction(SliderPageStepAdd);
+            return true;
+        case QStyle::SC_ScrollBarSubPage:
+            triggerAction(SliderPageStepSub);
+            return true;
+        default:
+            return false;
+        }
     }
 };
 
