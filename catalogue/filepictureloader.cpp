@@ -111,22 +111,27 @@ QString FilePictureLoader::filePath(const QString &path) const
 #endif
 }
 
-QPixmap FilePictureLoader::loadPicture(const QString &path) const
+QImage decodePicture(const QByteArray &data, const QString &nameForErrors)
 {
-    const QString name = filePath(path);
-    QByteArray data = readRegularFile(name);
     if (const QString fault = checkBitmap(data); !fault.isEmpty())
-        throw PictureLoadError(name, QStringLiteral("it is not a picture: ") + fault);
+        throw PictureLoadError(nameForErrors, QStringLiteral("it is not a picture: ") + fault);
 
-    QBuffer buffer(&data);
+    QBuffer buffer;
+    buffer.setData(data);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer, "bmp");
     reader.setAllocationLimit(decodeLimitMegabytes);
     const QImage image = reader.read();
     if (image.isNull())
-        throw PictureLoadError(name, QStringLiteral("it is not a picture: ") +
-                                         reader.errorString().toLower());
-    return QPixmap::fromImage(image);
+        throw PictureLoadError(nameForErrors, QStringLiteral("it is not a picture: ") +
+                                                  reader.errorString().toLower());
+    return image;
+}
+
+QPixmap FilePictureLoader::loadPicture(const QString &path) const
+{
+    const QString name = filePath(path);
+    return QPixmap::fromImage(decodePicture(readRegularFile(name), name));
 }
 
 } // namespace catalogue

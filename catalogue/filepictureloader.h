@@ -2,7 +2,14 @@
 
 #include "catalogue/pictureloader.h"
 
+#include <QByteArray>
+#include <QImage>
+
 namespace catalogue {
+
+// Decodes the bytes of a picture file. Only a Windows bitmap that checkBitmap() passes reaches Qt's
+// decoder. Throws PictureLoadError naming `nameForErrors` when the bytes are not a picture.
+QImage decodePicture(const QByteArray &data, const QString &nameForErrors);
 
 // Loads pictures from the disk. On a system without drive letters the catalogues' "c:/My
 // Documents/" stands for the user's documents folder, so ".../pardovine/Bow.bmp" is read from
