@@ -121,8 +121,13 @@ QImage decodePicture(const QByteArray &data, const QString &nameForErrors)
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer, "bmp");
     reader.setAllocationLimit(decodeLimitMegabytes);
-    const QImage image = reader.read();
-    if (image.isNull())
+    // Qt's decoder writes into the picture it is given when that has the right size and format.
+    // It starts from a cleared one: the skip escapes of a run-length compressed bitmap (end of
+    // line, skip right and down, end of bitmap) leave pixels unwritten, which then show colour 0
+    // and not whatever the memory held before.
+    QImage image(reader.size(), reader.imageFormat());
+    image.fill(0);
+    if (!reader.read(&image) || image.isNull())
         throw PictureLoadError(nameForErrors, QStringLiteral("it is not a picture: ") +
                                                   reader.errorString().toLower());
     return image;
