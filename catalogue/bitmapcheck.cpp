@@ -61,6 +61,44 @@ bool depthFitsCompression(int bits, quint32 compression)
     }
 }
 
+// Whether a run-length stream, from `at` on, reaches its end-of-bitmap escape or its last row
+// before the data runs out. Pixels of 4 bits come two to a byte; absolute runs are padded to whole
+// words.
+bool rleStreamComplete(const QByteArray &data, qint64 at, qint64 height, int bits)
+{
+    const qint64 size = data.size();
+    qint64 row = 0;
+    while (row < height) {
+        if (at + 2 > size)
+            return false;
+        const int count = static_cast<quint8>(data[at]);
+        const int code = static_cast<quint8>(data[at + 1]);
+        at += 2;
+        if (count > 0)
+            continue; // a run of one colour (RLE8) or of two alternating colours (RLE4)
+        switch (code) {
+        case 0: // end of line
+            ++row;
+            break;
+        case 1: // end of bitmap
+            return true;
+        case 2: // skip right and down
+            if (at + 2 > size)
+                return false;
+            row += static_cast<quint8>(data[at + 1]);
+            at += 2;
+            break;
+        default: { // `code` pixels stored as they are
+            const qint64 bytes = bits == 8 ? code : (code + 1) / 2;
+            at += (bytes + 1) / 2 * 2;
+            if (at > size)
+                return false;
+        }
+        }
+    }
+    return true;
+}
+
 } // namespace
 
 QString checkBitmap(const QByteArray &data)
@@ -99,6 +137,8 @@ QString checkBitmap(const QByteArray &data)
         const qint64 rowBytes = (width * bits + 31) / 32 * 4;
         if (pixelOffset + rowBytes * std::llabs(height) > size)
             return QStringLiteral("the file is shorter than its header says");
+    } else if (!rleStreamComplete(data, pixelOffset, std::llabs(height), bits)) {
+        return QStringLiteral("the file ends inside its compressed pixel data");
     }
     return {};
 }
