@@ -4,7 +4,9 @@
 #include "catalogue/picturepath.h"
 
 #include <QBuffer>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImageReader>
 #include <QStandardPaths>
 #include <cerrno>
@@ -24,12 +26,19 @@ constexpr int decodeLimitMegabytes = 128;
 
 const QString documentsPrefix = QStringLiteral("c:/My Documents/");
 
-QString openFailure(int error)
+// Why `name` cannot be opened, telling a missing folder and a link to nowhere from a missing file.
+QString openFailure(const QString &name, int error)
 {
     switch (error) {
     case ENOENT:
-    case ENOTDIR:
+    case ENOTDIR: {
+        const QFileInfo file(name);
+        if (!file.absoluteDir().exists())
+            return QStringLiteral("its folder is missing");
+        if (file.isSymLink())
+            return QStringLiteral("it is a link to a file that is missing");
         return QStringLiteral("the file is missing");
+    }
     default:
         return QStringLiteral("the file cannot be read (%1)")
             .arg(QString::fromLocal8Bit(std::strerror(error)));
@@ -63,11 +72,11 @@ QByteArray readRegularFile(const QString &name)
 {
     OpenFile file(name);
     if (file.fd() < 0)
-        throw PictureLoadError(name, openFailure(errno));
+        throw PictureLoadError(name, openFailure(name, errno));
     struct stat info
     {};
     if (::fstat(file.fd(), &info) != 0)
-        throw PictureLoadError(name, openFailure(errno));
+        throw PictureLoadError(name, openFailure(name, errno));
     if (!S_ISREG(info.st_mode))
         throw PictureLoadError(name, QStringLiteral("it is not a picture file"));
     if (info.st_size > maxFileBytes)
@@ -81,7 +90,7 @@ QByteArray readRegularFile(const QString &name)
         if (got < 0 && errno == EINTR)
             continue;
         if (got < 0)
-            throw PictureLoadError(name, openFailure(errno));
+            throw PictureLoadError(name, openFailure(name, errno));
         if (got == 0)
             break;
         filled += got;
