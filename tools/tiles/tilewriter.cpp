@@ -1,0 +1,56 @@
+#include "tools/tiles/tilewriter.h"
+
+#include "tools/tiles/tilepicture.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QImageWriter>
+#include <exception>
+
+namespace tiles {
+
+namespace {
+
+// Why a picture could not be written, or an empty string when it was.
+QString writeBitmap(const QImage &picture, const QString &file)
+{
+    if (!QDir().mkpath(QFileInfo(file).absolutePath()))
+        return QStringLiteral("cannot create the folder");
+    // Qt writes images of more than 8 bits per pixel as uncompressed 24-bit bitmaps.
+    QImageWriter writer(file, "bmp");
+    if (!writer.write(picture))
+        return writer.errorString();
+    return {};
+}
+
+} // namespace
+
+WriteReport writeTiles(const Destination &destination, bool overwrite)
+{
+    WriteReport report;
+    for (const TileFile &tile : catalogueTiles()) {
+        const QString file = destination(tile);
+        if (!overwrite && (QFileInfo::exists(file) || QFileInfo(file).isSymLink())) {
+            report.kept << file;
+            continue;
+        }
+        QString fault;
+        try {
+            fault = writeBitmap(drawTile(tile.fileName.toStdString(), tile.size), file);
+        } catch (const std::exception &error) {
+            fault = QString::fromUtf8(error.what());
+        }
+        if (fault.isEmpty())
+            report.written << file;
+        else
+            report.failed << file + QStringLiteral(": ") + fault;
+    }
+    return report;
+}
+
+Destination intoFolder(const QString &folder)
+{
+    return [folder](const TileFile &tile) { return QDir(folder).filePath(tile.fileName); };
+}
+
+} // namespace tiles
