@@ -147,7 +147,7 @@ void paintBlockDrop(QPainter &p, const Variant &)
 
 void paintIce(QPainter &p, const Variant &)
 {
-    box(p, {0.5, 0.5, 31, 31}, ink::ice, ink::cyan);
+    box(p, {0.5, 0.5, 31, 31}, ink::ice, QColor(60, 140, 190));
     line(p, {5, 13}, {13, 5}, ink::white, 2.4);
     line(p, {7, 24}, {24, 7}, ink::white, 2.4);
     line(p, {18, 27}, {27, 18}, ink::white, 2.4);

@@ -41,14 +41,13 @@ void paintBreakWall(QPainter &p, const Variant &v)
 {
     orient(p, v, "BreakWall");
     p.fillRect(QRectF(0, 0, 32, 10), ink::brick);
-    p.setRenderHint(QPainter::Antialiasing, false);
-    p.setPen(QColor(235, 200, 170));
-    p.drawLine(0, 4, 31, 4);
+    // Mortar as whole-pixel rectangles, which stay on whole pixels when turned.
+    const QColor mortar(235, 200, 170);
+    p.fillRect(QRectF(0, 4, 32, 1), mortar);
     for (const int x : {8, 24})
-        p.drawLine(x, 0, x, 3);
+        p.fillRect(QRectF(x, 0, 1, 4), mortar);
     for (const int x : {0, 16})
-        p.drawLine(x, 5, x, 9);
-    p.setRenderHint(QPainter::Antialiasing, true);
+        p.fillRect(QRectF(x, 5, 1, 5), mortar);
     stroke(p, {{3, 1}, {7, 6}, {11, 3}, {16, 8}, {20, 2}, {25, 7}, {29, 3}}, ink::black, 1.4);
 }
 

@@ -1,0 +1,350 @@
+// The sample tile set: written into a scratch picture folder once, then checked file by file as
+// the editor would meet it — the stored bitmap format byte by byte, the sizes of the board slots,
+// loading through the editor's own picture loader — and for what the pictures show.
+
+#include "catalogue/filepictureloader.h"
+#include "catalogue/objectcatalogue.h"
+#include "catalogue/picturepath.h"
+#include "catalogue/wallcatalogue.h"
+#include "tools/tiles/contactsheet.h"
+#include "tools/tiles/tilepicture.h"
+#include "tools/tiles/tilewriter.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QSet>
+#include <QTemporaryDir>
+#include <QtEndian>
+#include <QtTest>
+#include <stdexcept>
+
+namespace {
+
+struct CatalogueFile
+{
+    QString path;
+    QString name;
+    QSize size;
+};
+
+// The 187 files as the editor's catalogues list them, with the slot each fills on the board.
+QList<CatalogueFile> catalogueFiles()
+{
+    QList<CatalogueFile> files;
+    const auto add = [&](const char *path, QSize size) {
+        const std::string_view name = catalogue::pictureFileName(path);
+        files.append({QString::fromLatin1(path),
+                      QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())), size});
+    };
+    for (const catalogue::ObjectType &type : catalogue::objectTypes()) {
+        for (const char *path : type.pictures)
+            add(path, {32, 32});
+    }
+    for (const catalogue::WallType &type : catalogue::wallTypes()) {
+        add(type.horizontal, {32, 10});
+        add(type.vertical, {10, 32});
+    }
+    return files;
+}
+
+template <typename T> T field(const QByteArray &bytes, int offset)
+{
+    return qFromLittleEndian<T>(bytes.constData() + offset);
+}
+
+double luminance(QRgb pixel)
+{
+    return 0.299 * qRed(pixel) + 0.587 * qGreen(pixel) + 0.114 * qBlue(pixel);
+}
+
+// The mean difference of two pictures of one size, per colour channel, 0 to 255.
+double meanDifference(const QImage &one, const QImage &other)
+{
+    double sum = 0;
+    for (int y = 0; y < one.height(); ++y) {
+        for (int x = 0; x < one.width(); ++x) {
+            const QRgb a = one.pixel(x, y);
+            const QRgb b = other.pixel(x, y);
+            sum += std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) +
+                   std::abs(qBlue(a) - qBlue(b));
+        }
+    }
+    return sum / (3.0 * one.width() * one.height());
+}
+
+QImage transformed(const QImage &image, const QString &how)
+{
+    if (how.startsWith(QLatin1String("turn ")))
+        return image.transformed(QTransform().rotate(how.mid(5).toInt()));
+    return image.mirrored(how.contains(QLatin1String("mirror")),
+                          how.contains(QLatin1String("flip")));
+}
+
+} // namespace
+
+class TestTiles : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_documents;
+    tiles::WriteReport m_report;
+
+    QString fileOf(const QString &name) const
+    {
+        return m_documents.filePath(QStringLiteral("pardovine/") + name);
+    }
+    QImage pictureOf(const QString &name) const { return QImage(fileOf(name)); }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_documents.isValid());
+        m_report = tiles::writeTiles(tiles::intoFolder(m_documents.filePath("pardovine")), false);
+        QVERIFY2(m_report.failed.isEmpty(), qPrintable(m_report.failed.join('\n')));
+    }
+
+    void writesEveryCatalogueFileOnce()
+    {
+        QCOMPARE(m_report.written.size(), 187);
+        QVERIFY(m_report.kept.isEmpty());
+        QCOMPARE(QDir(m_documents.filePath("pardovine")).entryList(QDir::Files).size(), 187);
+    }
+
+    void storesAnUncompressed24BitBitmap_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QSize>("size");
+        for (const CatalogueFile &file : catalogueFiles())
+            QTest::newRow(qPrintable(file.name)) << file.name << file.size;
+    }
+
+    void storesAnUncompressed24BitBitmap()
+    {
+        QFETCH(QString, name);
+        QFETCH(QSize, size);
+        QFile file(fileOf(name));
+        QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(file.errorString()));
+        const QByteArray bytes = file.readAll();
+        QVERIFY(bytes.size() >= 54);
+        QCOMPARE(bytes.left(2), QByteArray("BM"));
+        QCOMPARE(field<quint32>(bytes, 2), quint32(bytes.size()));
+        QCOMPARE(field<quint32>(bytes, 14), 40u); // the plain Windows info header
+        QCOMPARE(field<qint32>(bytes, 18), size.width());
+        QCOMPARE(field<qint32>(bytes, 22), size.height()); // positive: rows stored bottom-up
+        QCOMPARE(field<quint16>(bytes, 26), quint16(1));
+        QCOMPARE(field<quint16>(bytes, 28), quint16(24));
+        QCOMPARE(field<quint32>(bytes, 30), 0u); // no compression
+        const int rowBytes = (3 * size.width() + 3) / 4 * 4;
+        QCOMPARE(field<quint32>(bytes, 10) + rowBytes * size.height(), quint32(bytes.size()));
+    }
+
+    void loadsThroughTheEditorsPictureLoader_data() { storesAnUncompressed24BitBitmap_data(); }
+
+    void loadsThroughTheEditorsPictureLoader()
+    {
+        QFETCH(QString, name);
+        QFETCH(QSize, size);
+        const catalogue::FilePictureLoader loader(m_documents.path());
+        const QString path =
+            QString::fromLatin1(catalogue::pictureFolder.data(), catalogue::pictureFolder.size()) +
+            name;
+        QPixmap picture;
+        try {
+            picture = loader.loadPicture(path);
+        } catch (const catalogue::PictureLoadError &error) {
+            QFAIL(qPrintable(error.cause()));
+        }
+        QCOMPARE(picture.size(), size);
+    }
+
+    void noTwoFilesAreAlike()
+    {
+        QHash<QByteArray, QString> seen;
+        for (const CatalogueFile &file : catalogueFiles()) {
+            QFile bitmap(fileOf(file.name));
+            QVERIFY(bitmap.open(QIODevice::ReadOnly));
+            const QByteArray bytes = bitmap.readAll();
+            QVERIFY2(!seen.contains(bytes),
+                     qPrintable(file.name + " is the same as " + seen.value(bytes)));
+            seen.insert(bytes, file.name);
+        }
+    }
+
+    // Blanks are white all through and a plain wall one solid colour; everything else has a
+    // figure that stands out on the white board: a fair share of coloured pixels and some dark.
+    void showsItsFigureOnTheWhiteBoard_data() { storesAnUncompressed24BitBitmap_data(); }
+
+    void showsItsFigureOnTheWhiteBoard()
+    {
+        QFETCH(QString, name);
+        const QImage picture = pictureOf(name);
+        QSet<QRgb> colours;
+        int coloured = 0;
+        double darkest = 255;
+        for (int y = 0; y < picture.height(); ++y) {
+            for (int x = 0; x < picture.width(); ++x) {
+                const QRgb pixel = picture.pixel(x, y);
+                colours.insert(pixel);
+                coloured += std::min({qRed(pixel), qGreen(pixel), qBlue(pixel)}) < 200;
+                darkest = std::min(darkest, luminance(pixel));
+            }
+        }
+        if (name == "Blank.bmp" || name.startsWith("BlankWall")) {
+            QCOMPARE(colours, QSet<QRgb>{qRgb(255, 255, 255)});
+        } else if (name.startsWith("Wall")) {
+            QCOMPARE(colours.size(), 1);
+            QVERIFY(darkest < 100);
+        } else {
+            QVERIFY2(coloured * 10 >= picture.width() * picture.height(),
+                     qPrintable(QString("only %1 coloured pixels").arg(coloured)));
+            QVERIFY2(darkest < 140, qPrintable(QString("darkest luminance %1").arg(darkest)));
+        }
+    }
+
+    // Direction variants are one figure turned or mirrored, so each arrow points the way its
+    // letters say: GoL is GoD turned a quarter clockwise, AngleR is AngleL mirrored.
+    void pointsTheWayItsNameSays_data()
+    {
+        QTest::addColumn<QString>("base");
+        QTest::addColumn<QString>("turned");
+        QTest::addColumn<QString>("how");
+        const QString downs[] = {"Go%1",           "Go%1%1",   "Go%1%1%1",
+                                 "Go%1S",          "Laser%1",  "MotionLaser%1",
+                                 "MarbleButton%1", "Spikes%1", "ShiftingBlock%1"};
+        const std::pair<const char *, const char *> turns[] = {
+            {"L", "turn 90"}, {"U", "turn 180"}, {"R", "turn 270"}};
+        for (const QString &pattern : downs) {
+            for (const auto &[letter, how] : turns) {
+                const QString turned = pattern.arg(letter) + ".bmp";
+                QTest::newRow(qPrintable(turned)) << pattern.arg("D") + ".bmp" << turned << how;
+            }
+        }
+        for (const QString stem : {"Go", "Bridge", "Laser", "MotionLaser", "ShiftingBlock",
+                                   "BlankWall", "Wall", "BreakWall", "BombWall", "ElectricGate"})
+            QTest::newRow(qPrintable(stem + "V")) << stem + "H.bmp" << stem + "V.bmp"
+                                                  << "turn 90";
+        QTest::newRow("AngleR") << "AngleL.bmp"
+                                << "AngleR.bmp"
+                                << "mirror";
+        QTest::newRow("GoDR") << "GoDL.bmp"
+                              << "GoDR.bmp"
+                              << "mirror";
+        QTest::newRow("GoUL") << "GoDL.bmp"
+                              << "GoUL.bmp"
+                              << "flip";
+        QTest::newRow("GoUR") << "GoDL.bmp"
+                              << "GoUR.bmp"
+                              << "mirror flip";
+    }
+
+    void pointsTheWayItsNameSays()
+    {
+        QFETCH(QString, base);
+        QFETCH(QString, turned);
+        QFETCH(QString, how);
+        const QImage expected = transformed(pictureOf(base), how);
+        const QImage actual = pictureOf(turned);
+        QCOMPARE(actual.size(), expected.size());
+        // Smoothed edges may fall a little differently once turned, never the figure.
+        QVERIFY2(meanDifference(actual, expected) < 2.0,
+                 qPrintable(QString("differs by %1").arg(meanDifference(actual, expected))));
+    }
+
+    void keysAndDoorsTakeTheirColour_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("hue");
+        for (const QString stem : {"Key", "KeyDoor"}) {
+            QTest::newRow(qPrintable(stem + "Blue")) << stem + "Blue.bmp" << 220;
+            QTest::newRow(qPrintable(stem + "Green")) << stem + "Green.bmp" << 125;
+            QTest::newRow(qPrintable(stem + "Red")) << stem + "Red.bmp" << 0;
+        }
+    }
+
+    // Most strongly coloured pixels lie within 40 degrees of the hue the name gives.
+    void keysAndDoorsTakeTheirColour()
+    {
+        QFETCH(QString, name);
+        QFETCH(int, hue);
+        const QImage picture = pictureOf(name);
+        int strong = 0;
+        int matching = 0;
+        for (int y = 0; y < picture.height(); ++y) {
+            for (int x = 0; x < picture.width(); ++x) {
+                const QColor colour(picture.pixel(x, y));
+                if (colour.hsvSaturation() < 128 || colour.value() < 80)
+                    continue;
+                ++strong;
+                const int away = std::abs(colour.hsvHue() - hue) % 360;
+                matching += std::min(away, 360 - away) <= 40;
+            }
+        }
+        QVERIFY(strong > 50);
+        QVERIFY2(matching * 10 >= strong * 9,
+                 qPrintable(QString("%1 of %2 coloured pixels").arg(matching).arg(strong)));
+    }
+
+    void drawsOnlyNamesItKnows_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("no such family") << "Teapot.bmp";
+        QTest::newRow("no extension") << "GoD";
+        QTest::newRow("unknown direction") << "GoX.bmp";
+        QTest::newRow("too many letters") << "GoDLR.bmp";
+        QTest::newRow("warp without colour") << "Warp3.bmp";
+        QTest::newRow("number for a single picture") << "Crate2.bmp";
+        QTest::newRow("letters for a numbered family") << "JumpU.bmp";
+        QTest::newRow("eighth dragon ball") << "Dragonball8.bmp";
+        QTest::newRow("key of no colour") << "KeyPink.bmp";
+        QTest::newRow("wall of no orientation") << "WallD.bmp";
+    }
+
+    void drawsOnlyNamesItKnows()
+    {
+        QFETCH(QString, name);
+        QVERIFY_THROWS_EXCEPTION(std::invalid_argument,
+                                 tiles::drawTile(name.toStdString(), {32, 32}));
+    }
+
+    void keepsExistingFilesUnlessForced()
+    {
+        QTemporaryDir folder;
+        const QString mine = folder.filePath("Bow.bmp");
+        QFile file(mine);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("my own bow");
+        file.close();
+
+        const tiles::WriteReport kept = tiles::writeTiles(tiles::intoFolder(folder.path()), false);
+        QCOMPARE(kept.kept, QStringList{mine});
+        QCOMPARE(kept.written.size(), 186);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray("my own bow"));
+        file.close();
+
+        const tiles::WriteReport forced = tiles::writeTiles(tiles::intoFolder(folder.path()), true);
+        QCOMPARE(forced.written.size(), 187);
+        QCOMPARE(QImage(mine), pictureOf("Bow.bmp"));
+    }
+
+    // The contact sheet shows every file at twice its size, in catalogue order.
+    void contactSheetShowsEveryTileInOrder()
+    {
+        const QImage sheet = tiles::contactSheet();
+        const QList<CatalogueFile> files = catalogueFiles();
+        for (int index = 0; index < files.size(); ++index) {
+            const CatalogueFile &file = files[index];
+            const QRect place = tiles::sheetTileRect(index, file.size);
+            QVERIFY(sheet.rect().contains(place));
+            const QImage doubled = pictureOf(file.name).scaled(place.size(), Qt::IgnoreAspectRatio,
+                                                               Qt::FastTransformation);
+            QVERIFY2(sheet.copy(place).convertToFormat(doubled.format()) == doubled,
+                     qPrintable(file.name + " is not where the sheet should show it"));
+        }
+    }
+};
+
+QTEST_MAIN(TestTiles)
+#include "tst_tiles.moc"
