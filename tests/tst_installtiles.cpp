@@ -1,0 +1,125 @@
+// The run command's install step, tools/install-tiles.sh, run with the real generator under a
+// scratch home: it fills the picture folder only when there is none, and leaves an existing one,
+// and everything in it, exactly as it was.
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+// Every file and folder under `root` with the hash of each file's contents, so that any change
+// below it shows up.
+QMap<QString, QByteArray> snapshot(const QString &root)
+{
+    QMap<QString, QByteArray> entries;
+    QDirIterator it(root, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        QByteArray content = "folder";
+        if (it.fileInfo().isFile()) {
+            QFile file(path);
+            if (file.open(QIODevice::ReadOnly))
+                content = QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256);
+        }
+        entries.insert(QDir(root).relativeFilePath(path), content);
+    }
+    return entries;
+}
+
+bool writeFile(const QString &path, const QByteArray &content)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(content) == content.size();
+}
+
+} // namespace
+
+class TestInstallTiles : public QObject
+{
+    Q_OBJECT
+
+private:
+    // Runs the install step with `home` as HOME and no user folder settings from outside.
+    static int runInstall(const QString &home, QByteArray *output)
+    {
+        QProcess process;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("HOME", home);
+        environment.remove("XDG_CONFIG_HOME");
+        process.setProcessEnvironment(environment);
+        process.setProcessChannelMode(QProcess::MergedChannels);
+        process.start("bash", {QStringLiteral(TOLVANE_SOURCE_DIR "/tools/install-tiles.sh"),
+                               QStringLiteral(TOLVANE_TILES_PROGRAM)});
+        if (!process.waitForFinished(60000))
+            return -1;
+        *output = process.readAll();
+        return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    }
+
+private slots:
+    void fillsAMissingFolder_data()
+    {
+        QTest::addColumn<QString>("existing");
+        QTest::newRow("no documents folder") << QString();
+        QTest::newRow("empty documents folder") << QStringLiteral("Documents");
+    }
+
+    void fillsAMissingFolder()
+    {
+        QFETCH(QString, existing);
+        QTemporaryDir home;
+        if (!existing.isEmpty())
+            QVERIFY(QDir(home.path()).mkpath(existing));
+
+        QByteArray output;
+        QCOMPARE(runInstall(home.path(), &output), 0);
+        const QDir folder(home.filePath("Documents/pardovine"));
+        QCOMPARE(folder.entryList(QDir::Files).size(), 187);
+        QVERIFY(folder.exists("1UpMushroom.bmp"));
+        QVERIFY(folder.exists("ElectricGateV.bmp"));
+        QVERIFY2(output.contains(folder.path().toUtf8()), output.constData());
+    }
+
+    // Whatever is at the folder's place already stays as it was, and nothing is added.
+    void leavesAnExistingFolderAlone_data()
+    {
+        QTest::addColumn<QStringList>("files");
+        QTest::addColumn<QStringList>("folders");
+        QTest::newRow("one picture of the user's")
+            << QStringList{"Documents/pardovine/Bow.bmp"} << QStringList{};
+        QTest::newRow("empty picture folder")
+            << QStringList{} << QStringList{"Documents/pardovine"};
+        QTest::newRow("a file where the folder would be")
+            << QStringList{"Documents/pardovine"} << QStringList{};
+        QTest::newRow("other files of the user's")
+            << QStringList{"Documents/pardovine/notes.txt", "Documents/pardovine/Warp1W.bmp",
+                           "Documents/letter.txt"}
+            << QStringList{"Documents/pardovine/old"};
+    }
+
+    void leavesAnExistingFolderAlone()
+    {
+        QFETCH(QStringList, files);
+        QFETCH(QStringList, folders);
+        QTemporaryDir home;
+        for (const QString &file : files)
+            QVERIFY(writeFile(home.filePath(file), "the user's own " + file.toUtf8()));
+        for (const QString &folder : folders)
+            QVERIFY(QDir(home.path()).mkpath(folder));
+        const QMap<QString, QByteArray> before = snapshot(home.path());
+
+        QByteArray output;
+        QCOMPARE(runInstall(home.path(), &output), 0);
+        QCOMPARE(snapshot(home.path()), before);
+    }
+};
+
+QTEST_MAIN(TestInstallTiles)
+#include "tst_installtiles.moc"
