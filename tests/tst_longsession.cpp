@@ -1,0 +1,493 @@
+// A long editing session of random actions with a fixed seed: clicks on every kind of element,
+// selector moves by keys and by the program, "Clear Maze", and picture files replaced or deleted
+// while the editor runs. After every action the window must still be whole and consistent, and
+// only the images the action aims at may show a new picture. Built with the sanitizers, this is
+// also the run that looks for memory faults over many windows and loads.
+
+#include "app/form1.h"
+#include "catalogue/filepictureloader.h"
+#include "catalogue/objectcatalogue.h"
+#include "catalogue/picturepath.h"
+#include "catalogue/wallcatalogue.h"
+#include "tilefolder.h"
+#include "toolkit/eventdispatch.h"
+#include "toolkit/image.h"
+#include "toolkit/selector.h"
+
+#include <QAction>
+#include <QPointer>
+#include <QScrollBar>
+#include <QtTest>
+#include <numeric>
+#include <random>
+
+namespace {
+
+using toolkit::Image;
+using toolkit::Selector;
+
+constexpr int actionCount = 20000;
+constexpr std::mt19937::result_type seed = 20240611;
+
+QString nameOf(const char *path)
+{
+    return QString::fromLatin1(catalogue::pictureFileName(path));
+}
+
+// The colour of a one-colour picture (its top-left pixel).
+QRgb colourOf(const QPixmap &picture)
+{
+    return picture.toImage().pixel(0, 0) | 0xff000000;
+}
+
+// What an action may do to the window, for the checks that follow it.
+struct Expectation
+{
+    QList<const Image *> mayChange; // images that may show a new picture afterwards
+    const Image *target = nullptr;  // a clicked cell or wall slot
+    QString file;                   // the file the target or the sample is to show
+    const Image *sample = nullptr;  // the sample a selector change fills
+    bool objectSelection = false;   // whether the object selection ran
+    bool newWindow = false;         // "Clear Maze"
+    bool deletesFlushed = false;    // unloaded windows must be gone
+};
+
+class Session
+{
+public:
+    Session(TileFolder &folder, const catalogue::PictureLoader &loader)
+        : m_folder(folder), m_random(seed)
+    {
+        m_window = app::Form1::open(loader);
+    }
+    ~Session()
+    {
+        delete m_window;
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    // Runs one random action and checks the window after it; returns what went wrong.
+    QString step();
+    QString lastAction() const { return m_lastAction; }
+    void addReport(const QString &report) { m_reports << report; }
+    int windowsOpened() const { return m_windowsOpened; }
+    int failedLoads() const { return static_cast<int>(m_reports.size()); }
+
+private:
+    struct Action
+    {
+        const char *name;
+        int weight;
+        Expectation (Session::*run)();
+    };
+    static const Action actions[];
+
+    int below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(m_random); }
+    bool chance(int percent) { return below(100) < percent; }
+
+    QString objectFile() const;
+    QString wallFile(const Selector *walls, const char *catalogue::WallType::*orientation) const;
+    void click(Image *image);
+    QList<Image *> images() const;
+    QHash<const Image *, qint64> pictures() const;
+
+    Expectation clickCell();
+    Expectation clickWallSlot();
+    Expectation clickCorner();
+    Expectation clickSample();
+    Expectation pressKey();
+    Expectation moveByProgram();
+    Expectation changeFile();
+    Expectation clearMaze();
+    Expectation flushDeletes();
+    Expectation selectorChanged(Selector *selector, qint16 before);
+
+    QString checkWindow() const;
+    QString checkVariants(const Expectation &expected, qsizetype newReports);
+    QString checkPictures(const Expectation &expected, const QHash<const Image *, qint64> &before,
+                          qsizetype reportsBefore) const;
+
+    TileFolder &m_folder;
+    std::mt19937 m_random;
+    app::Form1 *m_window = nullptr;
+    QList<QPointer<app::Form1>> m_unloaded;
+    QStringList m_reports;
+    QString m_lastAction;
+    bool m_variantsLeftByFailure = false;
+    int m_windowsOpened = 1;
+};
+
+// How often each action comes, in thousandths.
+const Session::Action Session::actions[] = {
+    {"click a cell", 300, &Session::clickCell},
+    {"click a wall slot", 240, &Session::clickWallSlot},
+    {"click a corner post", 30, &Session::clickCorner},
+    {"click a sample", 20, &Session::clickSample},
+    {"press a key on a selector", 180, &Session::pressKey},
+    {"set a selector's value", 154, &Session::moveByProgram},
+    {"replace or delete a picture file", 60, &Session::changeFile},
+    {"flush deferred deletes", 13, &Session::flushDeletes},
+    {"Clear Maze", 3, &Session::clearMaze},
+};
+
+// The file an object selection with the selectors as they stand shows.
+QString Session::objectFile() const
+{
+    const auto types = catalogue::objectTypes();
+    const int type = m_window->ObjScrollH->Value();
+    if (type < 1 || type > static_cast<int>(types.size()))
+        return {};
+    const auto pictures = types[static_cast<std::size_t>(type - 1)].pictures;
+    const int variant = pictures.size() == 1 ? 1 : m_window->ObjScrollV->Value();
+    if (variant < 1 || variant > static_cast<int>(pictures.size()))
+        return {};
+    return nameOf(pictures[static_cast<std::size_t>(variant - 1)]);
+}
+
+QString Session::wallFile(const Selector *walls,
+                          const char *catalogue::WallType::*orientation) const
+{
+    const auto types = catalogue::wallTypes();
+    const int type = walls->Value();
+    if (type < 1 || type > static_cast<int>(types.size()))
+        return {};
+    return nameOf(types[static_cast<std::size_t>(type - 1)].*orientation);
+}
+
+// A left click in the middle of the image, as the mouse makes it.
+void Session::click(Image *image)
+{
+    QTest::mouseClick(image, Qt::LeftButton, {}, QPoint(image->width() / 2, image->height() / 2));
+}
+
+QList<Image *> Session::images() const
+{
+    QList<Image *> all{m_window->ObjSample, m_window->WallSampleH, m_window->WallSampleV};
+    for (const toolkit::ControlArray *array :
+         {&m_window->Piece, &m_window->HWall, &m_window->VWall, &m_window->Corner}) {
+        for (int i = 0; i < array->count(); ++i)
+            all << array->element(i);
+    }
+    return all;
+}
+
+QHash<const Image *, qint64> Session::pictures() const
+{
+    QHash<const Image *, qint64> keys;
+    for (const Image *image : images())
+        keys.insert(image, image->Picture().cacheKey());
+    return keys;
+}
+
+Expectation Session::clickCell()
+{
+    const qint16 index = static_cast<qint16>(below(m_window->Piece.count()));
+    Image *cell = m_window->Piece.element(index);
+    const Expectation expected{{cell}, cell, objectFile(), nullptr, true, false};
+    if (chance(50))
+        click(cell);
+    else
+        toolkit::runHandler([&] { m_window->Piece_Click(index); });
+    return expected;
+}
+
+Expectation Session::clickWallSlot()
+{
+    const bool horizontal = chance(50);
+    toolkit::ControlArray &array = horizontal ? m_window->HWall : m_window->VWall;
+    const qint16 index = static_cast<qint16>(below(array.count()));
+    Image *slot = array.element(index);
+    const QString file = horizontal
+                             ? wallFile(m_window->WallScrollH, &catalogue::WallType::horizontal)
+                             : wallFile(m_window->WallScrollV, &catalogue::WallType::vertical);
+    if (chance(50))
+        click(slot);
+    else if (horizontal)
+        toolkit::runHandler([&] { m_window->HWall_Click(index); });
+    else
+        toolkit::runHandler([&] { m_window->VWall_Click(index); });
+    return {{slot}, slot, file, nullptr, false, false};
+}
+
+Expectation Session::clickCorner()
+{
+    click(m_window->Corner.element(below(m_window->Corner.count())));
+    return {};
+}
+
+Expectation Session::clickSample()
+{
+    const QList<Image *> samples{m_window->ObjSample, m_window->WallSampleH, m_window->WallSampleV};
+    click(samples[below(static_cast<int>(samples.size()))]);
+    return {};
+}
+
+Selector *pickSelector(app::Form1 *window, int which)
+{
+    const QList<Selector *> selectors{window->ObjScrollH, window->ObjScrollV, window->WallScrollH,
+                                      window->WallScrollV};
+    return selectors[which];
+}
+
+Expectation Session::pressKey()
+{
+    static const Qt::Key keys[] = {Qt::Key_Left, Qt::Key_Right, Qt::Key_Up,     Qt::Key_Down,
+                                   Qt::Key_Home, Qt::Key_End,   Qt::Key_PageUp, Qt::Key_PageDown};
+    Selector *selector = pickSelector(m_window, below(4));
+    const qint16 before = selector->Value();
+    QTest::keyClick(selector->scrollBar(), keys[below(std::size(keys))]);
+    return selectorChanged(selector, before);
+}
+
+// A value within the range, often one of its ends.
+Expectation Session::moveByProgram()
+{
+    Selector *selector = pickSelector(m_window, below(4));
+    const qint16 before = selector->Value();
+    const int low = selector->Min();
+    const int high = std::max(selector->Min(), selector->Max());
+    const int pick = below(4);
+    const int value = pick == 0 ? low : pick == 1 ? high : low + below(high - low + 1);
+    selector->setValue(static_cast<qint16>(value));
+    return selectorChanged(selector, before);
+}
+
+Expectation Session::selectorChanged(Selector *selector, qint16 before)
+{
+    if (selector->Value() == before)
+        return {};
+    if (selector == m_window->WallScrollH)
+        return {
+            {m_window->WallSampleH}, nullptr, wallFile(selector, &catalogue::WallType::horizontal),
+            m_window->WallSampleH,   false,   false};
+    if (selector == m_window->WallScrollV)
+        return {
+            {m_window->WallSampleV}, nullptr, wallFile(selector, &catalogue::WallType::vertical),
+            m_window->WallSampleV,   false,   false};
+    return {{m_window->ObjSample}, nullptr, objectFile(), m_window->ObjSample, true, false};
+}
+
+// Half of the time one of the files the selectors point at, so that loads do fail.
+Expectation Session::changeFile()
+{
+    QStringList candidates{objectFile(),
+                           wallFile(m_window->WallScrollH, &catalogue::WallType::horizontal),
+                           wallFile(m_window->WallScrollV, &catalogue::WallType::vertical)};
+    const QStringList all = m_folder.fileNames();
+    const QString file =
+        chance(50) ? candidates[below(3)] : all[below(static_cast<int>(all.size()))];
+    if (file.isEmpty())
+        return {};
+    const int what = below(5);
+    if (what < 1 && m_folder.tile(file).present)
+        m_folder.remove(file);
+    else if (what < 4)
+        m_folder.rewrite(file, m_folder.familySize(file));
+    else
+        m_folder.rewrite(file, m_folder.familySize(file).transposed() + QSize(3, 5));
+    return {};
+}
+
+Expectation Session::clearMaze()
+{
+    app::Form1 *successor = nullptr;
+    QObject::connect(m_window, &app::Form1::replaced,
+                     [&successor](app::Form1 *next) { successor = next; });
+    m_window->mnuClear->trigger();
+    if (successor) {
+        m_unloaded << m_window;
+        m_window = successor;
+        ++m_windowsOpened;
+    }
+    Expectation expected;
+    expected.newWindow = true;
+    return expected;
+}
+
+Expectation Session::flushDeletes()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+    Expectation expected;
+    expected.deletesFlushed = true;
+    return expected;
+}
+
+QString Session::step()
+{
+    const QHash<const Image *, qint64> before = pictures();
+    const qsizetype reportsBefore = m_reports.size();
+    const app::Form1 *window = m_window;
+
+    int pick =
+        below(std::accumulate(std::begin(actions), std::end(actions), 0,
+                              [](int sum, const Action &action) { return sum + action.weight; }));
+    Expectation expected;
+    for (const Action &action : actions) {
+        if (pick < action.weight) {
+            m_lastAction = QString::fromLatin1(action.name);
+            expected = (this->*action.run)();
+            break;
+        }
+        pick -= action.weight;
+    }
+
+    if (expected.newWindow && m_window == window)
+        return QStringLiteral("\"Clear Maze\" opened no new window");
+    if (expected.deletesFlushed) {
+        const bool allGone = std::all_of(m_unloaded.begin(), m_unloaded.end(),
+                                         [](const QPointer<app::Form1> &old) { return !old; });
+        if (!allGone)
+            return QStringLiteral("an unloaded window outlived the deferred deletes");
+        m_unloaded.clear();
+    }
+    for (const QPointer<app::Form1> &old : std::as_const(m_unloaded)) {
+        if (old && old->isVisible())
+            return QStringLiteral("an unloaded window is still on the screen");
+    }
+    if (QString fault = checkWindow(); !fault.isEmpty())
+        return fault;
+    if (QString fault = checkVariants(expected, m_reports.size() - reportsBefore); !fault.isEmpty())
+        return fault;
+    if (expected.newWindow)
+        return {};
+    return checkPictures(expected, before, reportsBefore);
+}
+
+// 361 elements, and every selector's value within its range (the variant selector's only while
+// it is enabled: disabled, it keeps whatever range and value it had).
+QString Session::checkWindow() const
+{
+    const int counts[] = {m_window->Piece.count(), m_window->HWall.count(), m_window->VWall.count(),
+                          m_window->Corner.count()};
+    if (counts[0] != 100 || counts[1] != 90 || counts[2] != 90 || counts[3] != 81)
+        return QStringLiteral("the board has %1 cells, %2 + %3 wall slots and %4 corner posts")
+            .arg(counts[0])
+            .arg(counts[1])
+            .arg(counts[2])
+            .arg(counts[3]);
+    for (int i = 0; i < 4; ++i) {
+        const Selector *selector = pickSelector(m_window, i);
+        if (selector == m_window->ObjScrollV && !selector->Enabled())
+            continue;
+        if (selector->Value() < selector->Min() || selector->Value() > selector->Max())
+            return QStringLiteral("%1 holds %2 outside %3..%4")
+                .arg(selector->objectName())
+                .arg(selector->Value())
+                .arg(selector->Min())
+                .arg(selector->Max());
+    }
+    return {};
+}
+
+// The variant selector follows the object type: range 1..N and enabled for a type of N variants,
+// disabled for a single picture. A single picture's file that failed to load leaves it as it was
+// (the routine disables it only after the load), until an object selection succeeds.
+QString Session::checkVariants(const Expectation &expected, qsizetype newReports)
+{
+    if (expected.newWindow)
+        m_variantsLeftByFailure = false;
+    const auto types = catalogue::objectTypes();
+    const Selector *variants = m_window->ObjScrollV;
+    const int count =
+        types[static_cast<std::size_t>(m_window->ObjScrollH->Value() - 1)].variantCount();
+    const bool inLine = count == 1 ? !variants->Enabled()
+                                   : variants->Enabled() && variants->Min() == 1 &&
+                                         variants->Max() == count && variants->Value() >= 1 &&
+                                         variants->Value() <= count;
+    if (inLine) {
+        m_variantsLeftByFailure = false;
+        return {};
+    }
+    const bool leftByFailure =
+        count == 1 && variants->Enabled() &&
+        (newReports > 0 || (m_variantsLeftByFailure && !expected.objectSelection));
+    if (leftByFailure) {
+        m_variantsLeftByFailure = true;
+        return {};
+    }
+    return QStringLiteral("ObjScrollV is %1..%2 at %3, %4, for an object type of %5 variants")
+        .arg(variants->Min())
+        .arg(variants->Max())
+        .arg(variants->Value())
+        .arg(variants->Enabled() ? QStringLiteral("enabled") : QStringLiteral("disabled"))
+        .arg(count);
+}
+
+// Only the images the action aims at show a new picture, a target shows the file as it is on
+// disk now, and every report is about a file that is missing.
+QString Session::checkPictures(const Expectation &expected,
+                               const QHash<const Image *, qint64> &before,
+                               qsizetype reportsBefore) const
+{
+    const QHash<const Image *, qint64> after = pictures();
+    for (auto it = after.begin(); it != after.end(); ++it) {
+        if (it.value() != before.value(it.key()) && !expected.mayChange.contains(it.key()))
+            return QStringLiteral("%1 shows a new picture").arg(it.key()->objectName());
+    }
+    const QStringList files = m_folder.fileNames();
+    for (qsizetype i = reportsBefore; i < m_reports.size(); ++i) {
+        const bool aboutMissingFile =
+            std::any_of(files.begin(), files.end(), [&](const QString &name) {
+                return !m_folder.tile(name).present &&
+                       m_reports[i].contains(QLatin1Char('"') + m_folder.filePath(name) + '"');
+            });
+        if (!aboutMissingFile)
+            return QStringLiteral("unexpected report: ") + m_reports[i];
+    }
+    const Image *shown = expected.target ? expected.target : expected.sample;
+    if (!shown)
+        return {};
+    const TileFolder::Tile tile = m_folder.tile(expected.file);
+    const bool changed = after.value(shown) != before.value(shown);
+    if (!tile.present) {
+        if (changed || m_reports.size() == reportsBefore)
+            return QStringLiteral("%1 is missing, yet %2 changed or nothing was reported")
+                .arg(expected.file, shown->objectName());
+        return {};
+    }
+    if (colourOf(shown->Picture()) != (tile.colour | 0xff000000) ||
+        shown->Picture().size() != tile.size)
+        return QStringLiteral("%1 does not show %2 as it is on disk")
+            .arg(shown->objectName(), expected.file);
+    if (expected.target && shown->size() != tile.size)
+        return QStringLiteral("a board image does not take its picture's size");
+    return {};
+}
+
+} // namespace
+
+class TestLongSession : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void randomActions();
+};
+
+void TestLongSession::randomActions()
+{
+    TileFolder folder;
+    QVERIFY(folder.isValid());
+    const catalogue::FilePictureLoader loader(folder.documents());
+    Session session(folder, loader);
+    const toolkit::ErrorReporter previous = toolkit::setErrorReporter(
+        [&session](const QString &message) { session.addReport(message); });
+    const auto restore = qScopeGuard([&previous] { toolkit::setErrorReporter(previous); });
+
+    for (int n = 1; n <= actionCount; ++n) {
+        const QString fault = session.step();
+        QVERIFY2(fault.isEmpty(), qPrintable(QStringLiteral("action %1 (%2), seed %3: %4")
+                                                 .arg(n)
+                                                 .arg(session.lastAction())
+                                                 .arg(seed)
+                                                 .arg(fault)));
+    }
+    qInfo("%d actions, %d windows opened, %d failed loads reported", actionCount,
+          session.windowsOpened(), session.failedLoads());
+    QVERIFY(session.windowsOpened() > 10);
+    QVERIFY(session.failedLoads() > 10);
+}
+
+QTEST_MAIN(TestLongSession)
+#include "tst_longsession.moc"
