@@ -33,7 +33,7 @@ void setTabOrder(const std::map<int, toolkit::Selector *> &selectorsByTab)
     toolkit::Selector *previous = nullptr;
     for (const auto &[tab, selector] : selectorsByTab) {
         if (previous)
-            QWidget::setTabOrder(previous->scrollBar(), selector->scrollBar());
+            QWidget::setTabOrder(previous, selector);
         previous = selector;
     }
     if (!selectorsByTab.empty())

@@ -19,9 +19,11 @@ using catalogue::HorizontalWallKind;
 using catalogue::ObjectKind;
 using catalogue::VerticalWallKind;
 
-QWidget *createClientArea(const WindowDesign &design)
+// The client area belongs to the window from the start: the focus that loading the design gives
+// the first selector would be lost if the controls moved into the window afterwards.
+QWidget *createClientArea(const WindowDesign &design, QWidget *window)
 {
-    auto *client = new QWidget;
+    auto *client = new QWidget(window);
     client->setFixedSize(pixels(design.clientWidth), pixels(design.clientHeight));
     QPalette palette = client->palette();
     palette.setColor(QPalette::Window, QColor::fromRgb(design.background));
@@ -39,7 +41,7 @@ Control *named(const QHash<QString, QWidget *> &controls, const char *name)
 } // namespace
 
 Form1::Form1(const catalogue::PictureLoader &loader)
-    : m_loader(loader), m_client(createClientArea(form1Window())),
+    : m_loader(loader), m_client(createClientArea(form1Window(), this)),
       m_controls(loadControls(form1Controls(), m_client)),
       mnuClear(menuBar()->addAction(QString::fromUtf8(form1Window().menuCaption))),
       ObjScrollV(named<toolkit::Selector>(m_controls, "ObjScrollV")),

@@ -89,6 +89,8 @@ Selector::Selector(Qt::Orientation orientation, const Settings &settings, QWidge
     : QWidget(parent), m_bar(new SelectorBar(orientation, this)), m_min(settings.min),
       m_max(settings.max), m_value(settings.value)
 {
+    // The selector takes part in the tab order as a whole; the focus itself goes to its bar.
+    setFocusPolicy(m_bar->focusPolicy());
     setFocusProxy(m_bar);
     showValue();
     QWidget::setEnabled(settings.enabled);

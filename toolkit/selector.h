@@ -40,7 +40,7 @@ public:
 
     void setChangeHandler(std::function<void()> handler);
 
-    // The scroll bar the user works with, e.g. for the tab order or to send it input.
+    // The scroll bar the user works with, e.g. to send it input.
     QScrollBar *scrollBar() const { return m_bar; }
 
 protected:
