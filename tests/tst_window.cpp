@@ -1,0 +1,351 @@
+// The window as it opens, before any user action: caption, client area and background, the menu
+// command, the eleven controls of the design where the design puts them, the selectors' start
+// states, the keyboard focus and tab order, the samples' pictures, and that opening it runs no
+// handler and reads no picture.
+
+#include "app/form1.h"
+#include "catalogue/pictureloader.h"
+#include "toolkit/eventdispatch.h"
+#include "toolkit/image.h"
+#include "toolkit/selector.h"
+
+#include <QApplication>
+#include <QMenuBar>
+#include <QScrollBar>
+#include <QtTest>
+#include <memory>
+
+namespace {
+
+const QRgb Cyan = qRgb(0, 255, 255);
+const QSize ClientArea(492, 493);
+
+// Hands out a plain picture for every request and remembers what was asked for.
+class RecordingLoader : public catalogue::PictureLoader
+{
+public:
+    QPixmap loadPicture(const QString &path) const override
+    {
+        paths.append(path);
+        QPixmap picture(8, 8);
+        picture.fill(Qt::magenta);
+        return picture;
+    }
+
+    mutable QStringList paths;
+};
+
+// The palette controls, which lie outside the board square from (0, 0) to (410, 410).
+const QList<QRect> paletteRects{
+    {474, 410, 17, 64}, {410, 474, 64, 17}, {0, 474, 64, 17}, {474, 0, 17, 64},
+    {410, 410, 64, 64}, {0, 454, 64, 20},   {454, 0, 20, 64},
+};
+
+QString selectorName(const QWidget *focus)
+{
+    return focus && focus->parentWidget() ? focus->parentWidget()->objectName() : "(none)";
+}
+
+} // namespace
+
+class TestWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void captionAndClientArea();
+    void backgroundIsCyan();
+    void menuBarHoldsOnlyClearMaze();
+    void controlsAtTheirDesignRectangles_data();
+    void controlsAtTheirDesignRectangles();
+    void selectorStartStates_data();
+    void selectorStartStates();
+    void focusStartsOnWallScrollV();
+    void tabOrderFollowsTheSelectors();
+    void clearMazePutsTheFocusBack();
+    void samplesShowTheirPicturesDoubled_data();
+    void samplesShowTheirPicturesDoubled();
+    void imagesNeverTakeTheFocus();
+    void openingRunsNoHandler();
+
+private:
+    void showActive();
+
+    RecordingLoader m_loader;
+    std::unique_ptr<app::Form1> m_form;
+    QStringList m_reports;
+    toolkit::ErrorReporter m_previousReporter;
+};
+
+void TestWindow::init()
+{
+    m_previousReporter =
+        toolkit::setErrorReporter([this](const QString &message) { m_reports << message; });
+    m_form = std::make_unique<app::Form1>(m_loader);
+}
+
+void TestWindow::cleanup()
+{
+    m_form.reset();
+    toolkit::setErrorReporter(m_previousReporter);
+    QVERIFY2(m_reports.isEmpty(), qPrintable(m_reports.join('\n')));
+    m_reports.clear();
+    m_loader.paths.clear();
+}
+
+void TestWindow::showActive()
+{
+    m_form->show();
+    m_form->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
+}
+
+void TestWindow::captionAndClientArea()
+{
+    showActive();
+    QCOMPARE(m_form->windowTitle(), QString("Tolvane v1.1"));
+    const QWidget *client = m_form->centralWidget();
+    QCOMPARE(client->size(), ClientArea);
+    QVERIFY(client->geometry().top() > m_form->menuBar()->geometry().bottom());
+}
+
+// Every pixel of the client area outside the board square and the palette controls shows the
+// background colour.
+void TestWindow::backgroundIsCyan()
+{
+    showActive();
+    const QImage screen = m_form->centralWidget()->grab().toImage();
+    QCOMPARE(screen.size(), ClientArea);
+    int checked = 0;
+    for (int y = 0; y < screen.height(); ++y) {
+        for (int x = 0; x < screen.width(); ++x) {
+            const QPoint at(x, y);
+            const bool covered = (x < 410 && y < 410) ||
+                                 std::any_of(paletteRects.begin(), paletteRects.end(),
+                                             [at](const QRect &rect) { return rect.contains(at); });
+            if (covered)
+                continue;
+            QVERIFY2(screen.pixel(at) == Cyan,
+                     qPrintable(QStringLiteral("(%1, %2) is %3")
+                                    .arg(x)
+                                    .arg(y)
+                                    .arg(QColor(screen.pixel(at)).name())));
+            ++checked;
+        }
+    }
+    QVERIFY(checked > 60000);
+}
+
+void TestWindow::menuBarHoldsOnlyClearMaze()
+{
+    const QList<QAction *> actions = m_form->menuBar()->actions();
+    QCOMPARE(actions.size(), 1);
+    const QAction *command = actions.first();
+    QCOMPARE(command, m_form->mnuClear);
+    QCOMPARE(command->objectName(), QString("mnuClear"));
+    QCOMPARE(command->text(), QString("Clear Maze"));
+    QVERIFY(!command->text().contains('&'));
+    QCOMPARE(command->menu(), nullptr);
+    QVERIFY(command->shortcut().isEmpty());
+    QVERIFY(command->shortcuts().isEmpty());
+    QVERIFY(!command->isCheckable());
+    QVERIFY(command->isEnabled());
+    QVERIFY(command->isVisible());
+}
+
+void TestWindow::controlsAtTheirDesignRectangles_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("rect");
+    QTest::newRow("ObjScrollV") << "ObjScrollV" << QRect(474, 410, 17, 64);
+    QTest::newRow("ObjScrollH") << "ObjScrollH" << QRect(410, 474, 64, 17);
+    QTest::newRow("WallScrollH") << "WallScrollH" << QRect(0, 474, 64, 17);
+    QTest::newRow("WallScrollV") << "WallScrollV" << QRect(474, 0, 17, 64);
+    QTest::newRow("Corner") << "Corner" << QRect(32, 32, 10, 10);
+    QTest::newRow("VWall") << "VWall" << QRect(32, 0, 10, 32);
+    QTest::newRow("HWall") << "HWall" << QRect(0, 32, 32, 10);
+    QTest::newRow("ObjSample") << "ObjSample" << QRect(410, 410, 64, 64);
+    QTest::newRow("WallSampleH") << "WallSampleH" << QRect(0, 454, 64, 20);
+    QTest::newRow("WallSampleV") << "WallSampleV" << QRect(454, 0, 20, 64);
+    QTest::newRow("Piece") << "Piece" << QRect(0, 0, 32, 32);
+}
+
+void TestWindow::controlsAtTheirDesignRectangles()
+{
+    QFETCH(QString, name);
+    QFETCH(QRect, rect);
+
+    showActive();
+    QWidget *client = m_form->centralWidget();
+    const QList<QWidget *> named = client->findChildren<QWidget *>(name);
+    QCOMPARE(named.size(), 1);
+    const QWidget *control = named.first();
+    QCOMPARE(QRect(control->mapTo(client, QPoint(0, 0)), control->size()), rect);
+    QVERIFY(control->isVisible());
+}
+
+void TestWindow::selectorStartStates_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("min");
+    QTest::addColumn<int>("max");
+    QTest::addColumn<int>("value");
+    QTest::addColumn<bool>("enabled");
+    QTest::addColumn<Qt::Orientation>("orientation");
+    QTest::newRow("ObjScrollH") << "ObjScrollH" << 1 << 67 << 1 << true << Qt::Horizontal;
+    QTest::newRow("ObjScrollV") << "ObjScrollV" << 0 << 32767 << 0 << false << Qt::Vertical;
+    QTest::newRow("WallScrollH") << "WallScrollH" << 1 << 5 << 1 << true << Qt::Horizontal;
+    QTest::newRow("WallScrollV") << "WallScrollV" << 1 << 5 << 1 << true << Qt::Vertical;
+}
+
+void TestWindow::selectorStartStates()
+{
+    QFETCH(QString, name);
+    QFETCH(int, min);
+    QFETCH(int, max);
+    QFETCH(int, value);
+    QFETCH(bool, enabled);
+    QFETCH(Qt::Orientation, orientation);
+
+    showActive();
+    const auto *selector = m_form->centralWidget()->findChild<toolkit::Selector *>(name);
+    QVERIFY(selector);
+    QCOMPARE(int(selector->Min()), min);
+    QCOMPARE(int(selector->Max()), max);
+    QCOMPARE(int(selector->Value()), value);
+    QCOMPARE(selector->Enabled(), enabled);
+    // What the user sees and works with.
+    const QScrollBar *bar = selector->scrollBar();
+    QCOMPARE(bar->orientation(), orientation);
+    QCOMPARE(bar->minimum(), min);
+    QCOMPARE(bar->maximum(), max);
+    QCOMPARE(bar->value(), value);
+    QCOMPARE(bar->isEnabled(), enabled);
+}
+
+// The arrow keys step the vertical wall type as soon as the window is open.
+void TestWindow::focusStartsOnWallScrollV()
+{
+    showActive();
+    QCOMPARE(QApplication::focusWidget(), m_form->WallScrollV->scrollBar());
+
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    QCOMPARE(m_form->WallScrollV->Value(), qint16(2));
+    QCOMPARE(m_loader.paths.size(), 1);
+}
+
+void TestWindow::tabOrderFollowsTheSelectors()
+{
+    showActive();
+    const auto walkTabs = [](int steps) {
+        QStringList visited{selectorName(QApplication::focusWidget())};
+        for (int i = 0; i < steps; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            visited << selectorName(QApplication::focusWidget());
+        }
+        return visited;
+    };
+
+    QCOMPARE(walkTabs(3), (QStringList{"WallScrollV", "WallScrollH", "ObjScrollH", "WallScrollV"}));
+
+    m_form->ObjScrollV->setEnabled(true);
+    QCOMPARE(walkTabs(4), (QStringList{"WallScrollV", "WallScrollH", "ObjScrollH", "ObjScrollV",
+                                       "WallScrollV"}));
+}
+
+// The new window that "Clear Maze" opens has the focus where a first window has it.
+void TestWindow::clearMazePutsTheFocusBack()
+{
+    showActive();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(selectorName(QApplication::focusWidget()), QString("WallScrollH"));
+
+    app::Form1 *successor = nullptr;
+    connect(m_form.get(), &app::Form1::replaced, this,
+            [&successor](app::Form1 *next) { successor = next; });
+    m_form->mnuClear->trigger();
+    QVERIFY(successor);
+    std::unique_ptr<app::Form1> owned(successor);
+    m_form.release(); // deleted by the window itself once the command has finished
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+    successor->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(successor));
+    QCOMPARE(QApplication::focusWidget(), successor->WallScrollV->scrollBar());
+}
+
+void TestWindow::samplesShowTheirPicturesDoubled_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<QString>("picture");
+    QTest::newRow("ObjSample") << "ObjSample" << QSize(64, 64) << ":/assets/objsample.bmp";
+    QTest::newRow("WallSampleH") << "WallSampleH" << QSize(64, 20) << ":/assets/hwall.bmp";
+    QTest::newRow("WallSampleV") << "WallSampleV" << QSize(20, 64) << ":/assets/vwall.bmp";
+}
+
+void TestWindow::samplesShowTheirPicturesDoubled()
+{
+    QFETCH(QString, name);
+    QFETCH(QSize, size);
+    QFETCH(QString, picture);
+
+    showActive();
+    auto *sample = m_form->centralWidget()->findChild<toolkit::Image *>(name);
+    QVERIFY(sample);
+    QCOMPARE(sample->size(), size);
+    const QImage design(picture);
+    QCOMPARE(design.size() * 2, size);
+    const QImage shown = sample->grab().toImage();
+    QCOMPARE(shown.size(), size);
+    for (int y = 0; y < size.height(); ++y) {
+        for (int x = 0; x < size.width(); ++x) {
+            QVERIFY2(shown.pixel(x, y) == design.pixel(x / 2, y / 2),
+                     qPrintable(QStringLiteral("(%1, %2) is %3, the picture has %4")
+                                    .arg(x)
+                                    .arg(y)
+                                    .arg(QColor(shown.pixel(x, y)).name(),
+                                         QColor(design.pixel(x / 2, y / 2)).name())));
+        }
+    }
+}
+
+// Clicks on images that handle no click, on the background and on the disabled variant selector
+// leave the focus where it was and do nothing.
+void TestWindow::imagesNeverTakeTheFocus()
+{
+    for (const toolkit::Image *image : m_form->findChildren<toolkit::Image *>())
+        QCOMPARE(image->focusPolicy(), Qt::NoFocus);
+
+    showActive();
+    QWidget *focus = QApplication::focusWidget();
+    QVERIFY(focus);
+    const QList<QWidget *> targets{m_form->ObjSample,          m_form->WallSampleH,
+                                   m_form->WallSampleV,        m_form->Corner.element(0),
+                                   m_form->Corner.element(80), m_form->ObjScrollV->scrollBar()};
+    for (QWidget *target : targets)
+        QTest::mouseClick(target, Qt::LeftButton);
+    QTest::mouseClick(m_form->centralWidget(), Qt::LeftButton, {}, QPoint(440, 200));
+
+    QCOMPARE(QApplication::focusWidget(), focus);
+    QVERIFY(m_loader.paths.isEmpty());
+    QCOMPARE(m_form->ObjScrollV->Value(), qint16(0));
+}
+
+void TestWindow::openingRunsNoHandler()
+{
+    QVERIFY(m_loader.paths.isEmpty());
+    showActive();
+    QVERIFY(m_loader.paths.isEmpty());
+
+    std::unique_ptr<app::Form1> opened(app::Form1::open(m_loader));
+    QVERIFY(QTest::qWaitForWindowExposed(opened.get()));
+    QVERIFY(opened->isVisible());
+    QVERIFY(m_loader.paths.isEmpty());
+}
+
+QTEST_MAIN(TestWindow)
+#include "tst_window.moc"
