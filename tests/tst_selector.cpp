@@ -24,7 +24,9 @@ enum class Input
     KeyRight,
     KeyLeft,
     KeyDown,
-    KeyUp
+    KeyUp,
+    WheelAway,
+    WheelToward
 };
 
 // The style option a QScrollBar builds for itself, so that the style places its parts exactly
@@ -87,6 +89,14 @@ Qt::Key keyFor(Input input)
 // A left click on one part of the bar, or a key press on it.
 void send(QScrollBar *bar, Input input)
 {
+    if (input == Input::WheelAway || input == Input::WheelToward) {
+        const QPoint notch(0, input == Input::WheelAway ? 120 : -120);
+        const QPointF centre = QRectF(bar->rect()).center();
+        QWheelEvent wheel(centre, bar->mapToGlobal(centre), {}, notch, Qt::NoButton, {},
+                          Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(bar, &wheel);
+        return;
+    }
     const QStyle::SubControl part = partFor(input);
     if (part == QStyle::SC_None) {
         QTest::keyClick(bar, keyFor(input));
@@ -232,6 +242,9 @@ void TestSelector::userStep_data()
         {"key down at max", Input::KeyDown, 5, 5, 5},
         {"key left at min", Input::KeyLeft, 5, 1, 1},
         {"key up at min", Input::KeyUp, 5, 1, 1},
+        {"wheel notch toward the user", Input::WheelToward, 67, 30, 31},
+        {"wheel notch away from the user", Input::WheelAway, 67, 30, 29},
+        {"wheel notch toward the user at max", Input::WheelToward, 5, 5, 5},
     };
     for (const Qt::Orientation orientation : {Qt::Horizontal, Qt::Vertical}) {
         const char *prefix = orientation == Qt::Horizontal ? "horizontal" : "vertical";

@@ -7,6 +7,7 @@
 #include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionSlider>
+#include <QWheelEvent>
 #include <algorithm>
 
 namespace toolkit {
@@ -45,6 +46,19 @@ protected:
         }
     }
 
+    // One notch of the wheel is one step, like an arrow click, whatever the desktop's scroll
+    // speed: several steps at once would skip types without showing them.
+    void wheelEvent(QWheelEvent *event) override
+    {
+        const QPoint delta = event->angleDelta();
+        m_wheelTurn += delta.y() != 0 ? delta.y() : delta.x();
+        for (; m_wheelTurn >= notch; m_wheelTurn -= notch)
+            triggerAction(SliderSingleStepSub);
+        for (; m_wheelTurn <= -notch; m_wheelTurn += notch)
+            triggerAction(SliderSingleStepAdd);
+        event->accept();
+    }
+
     void mousePressEvent(QMouseEvent *event) override
     {
         if (event->button() != Qt::LeftButton)
@@ -62,6 +76,9 @@ protected:
     }
 
 private:
+    static constexpr int notch = 120; // one step of an ordinary mouse wheel, in eighths of a degree
+    int m_wheelTurn = 0;
+
     // Some styles make a left click on the track jump the thumb to the pointer; here a track
     // click is always one step towards the pointer. Returns whether the click was taken.
     bool stepOnTrackClick(const QPoint &position)
