@@ -1,4 +1,4 @@
-#include "editorprocess.h"
+#include "desktopprogram.h"
 
 #include "xvfbserver.h"
 
@@ -20,16 +20,17 @@ const char *const foreignVariables[] = {
 
 } // namespace
 
-EditorProcess::EditorProcess(const QString &executable, const QString &display, const QString &home)
+DesktopProgram::DesktopProgram(const QString &executable, const QString &display,
+                               const QString &home)
     : m_executable(executable), m_display(display), m_home(home)
 {}
 
-EditorProcess::~EditorProcess()
+DesktopProgram::~DesktopProgram()
 {
     stop();
 }
 
-QString EditorProcess::start()
+QString DesktopProgram::start(const QStringList &arguments)
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const char *name : foreignVariables)
@@ -47,13 +48,13 @@ QString EditorProcess::start()
     m_process.setWorkingDirectory(m_home);
     m_process.setProcessChannelMode(QProcess::MergedChannels);
     endWithParent(m_process);
-    m_process.start(m_executable, {});
+    m_process.start(m_executable, arguments);
     if (!m_process.waitForStarted(20000))
-        return QStringLiteral("the editor does not start: ") + m_process.errorString();
+        return m_executable + QStringLiteral(" does not start: ") + m_process.errorString();
     return {};
 }
 
-void EditorProcess::stop()
+void DesktopProgram::stop()
 {
     if (m_process.state() == QProcess::NotRunning)
         return;
@@ -61,7 +62,12 @@ void EditorProcess::stop()
     m_process.waitForFinished(10000);
 }
 
-QString EditorProcess::output()
+bool DesktopProgram::waitForFinished(int timeoutMs)
+{
+    return m_process.state() == QProcess::NotRunning || m_process.waitForFinished(timeoutMs);
+}
+
+QString DesktopProgram::output()
 {
     m_output += m_process.readAll();
     return QString::fromLocal8Bit(m_output);

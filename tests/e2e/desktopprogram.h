@@ -2,27 +2,30 @@
 
 #include <QProcess>
 #include <QString>
+#include <QStringList>
 
 namespace e2e {
 
-// The real editor executable, started as a user would start it on one X display, with its home
-// folder (and so its documents folder, ~/Documents) in `home`. Nothing of the caller's own desktop
-// settings reaches it.
-class EditorProcess
+// A program such as the editor, started as a user would start it from a desktop on one X display,
+// with its home folder (and so its documents folder, ~/Documents) in `home`. Nothing of the
+// caller's own desktop settings reaches it.
+class DesktopProgram
 {
 public:
-    EditorProcess(const QString &executable, const QString &display, const QString &home);
-    ~EditorProcess();
-    EditorProcess(const EditorProcess &) = delete;
-    EditorProcess &operator=(const EditorProcess &) = delete;
+    DesktopProgram(const QString &executable, const QString &display, const QString &home);
+    ~DesktopProgram();
+    DesktopProgram(const DesktopProgram &) = delete;
+    DesktopProgram &operator=(const DesktopProgram &) = delete;
 
-    // Starts the editor; an empty string on success, else what went wrong.
-    QString start();
+    // Starts the program; an empty string on success, else what went wrong.
+    QString start(const QStringList &arguments = {});
     void stop();
+    // Waits for the program to end by itself; false if it is still running after `timeoutMs`.
+    bool waitForFinished(int timeoutMs);
 
     bool running() const { return m_process.state() == QProcess::Running; }
     qint64 pid() const { return m_process.processId(); }
-    // What the editor has written to its standard output and error so far.
+    // What the program has written to its standard output and error so far.
     QString output();
 
 private:

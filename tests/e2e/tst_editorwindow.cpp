@@ -3,7 +3,7 @@
 // Every tile picture is a stand-in of one solid colour, so the screen tells which file each image
 // shows.
 
-#include "editorprocess.h"
+#include "desktopprogram.h"
 #include "screen.h"
 #include "standinpictures.h"
 #include "windowlook.h"
@@ -106,7 +106,7 @@ private:
     QString m_display;
     Xdotool m_input;
     QTemporaryDir m_home;
-    std::unique_ptr<EditorProcess> m_editor;
+    std::unique_ptr<DesktopProgram> m_editor;
     quint64 m_window = 0;
     QRect m_frame;  // the window on the screen, menu bar included
     QRect m_client; // its client area on the screen
@@ -120,8 +120,8 @@ void EditorWindowTest::initTestCase()
     QVERIFY2(m_serverFault.isEmpty(), qPrintable(m_serverFault));
     QVERIFY(m_home.isValid());
     QVERIFY(writeStandInPictures(pictureFolder()));
-    m_editor = std::make_unique<EditorProcess>(QStringLiteral(TOLVANE_EXECUTABLE), m_display,
-                                               m_home.path());
+    m_editor = std::make_unique<DesktopProgram>(QStringLiteral(TOLVANE_EXECUTABLE), m_display,
+                                                m_home.path());
 }
 
 void EditorWindowTest::cleanup()
