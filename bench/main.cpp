@@ -1,0 +1,52 @@
+// The benchmark driver. Run without arguments, it starts a virtual X server of its own, lays out a
+// home folder with stand-in tile pictures, measures the editor against the baseline window and
+// prints the table; it runs itself again with "--child TASK ..." for each in-process measurement.
+
+#include "benchmark.h"
+#include "inprocess.h"
+#include "tests/e2e/standinpictures.h"
+#include "tests/e2e/xvfbserver.h"
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QTemporaryDir>
+#include <QTextStream>
+
+namespace {
+
+int runChild(int argc, char *argv[])
+{
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Tolvane"));
+    return bench::runChildTask(QApplication::arguments().mid(2));
+}
+
+int runParent(int argc, char *argv[])
+{
+    e2e::XvfbServer server;
+    if (const QString fault = server.start(); !fault.isEmpty()) {
+        QTextStream(stderr) << fault << '\n';
+        return 1;
+    }
+    qputenv("DISPLAY", server.display().toLocal8Bit());
+    qputenv("QT_QPA_PLATFORM", "xcb");
+    QGuiApplication application(argc, argv);
+
+    QTemporaryDir home;
+    if (!home.isValid() ||
+        !e2e::writeStandInPictures(home.path() + QStringLiteral("/Documents/pardovine")))
+        return 1;
+    const bench::Stage stage{
+        QStringLiteral(TOLVANE_EXECUTABLE), QStringLiteral(BASELINE_EXECUTABLE),
+        QCoreApplication::applicationFilePath(), server.display(), home.path()};
+    return bench::runBenchmark(stage);
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (argc > 1 && qstrcmp(argv[1], "--child") == 0)
+        return runChild(argc, argv);
+    return runParent(argc, argv);
+}

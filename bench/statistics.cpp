@@ -1,0 +1,17 @@
+#include "statistics.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace bench {
+
+double percentile(std::vector<double> samples, double p)
+{
+    if (samples.empty())
+        return 0;
+    std::sort(samples.begin(), samples.end());
+    const auto rank = static_cast<std::size_t>(std::ceil(p * static_cast<double>(samples.size())));
+    return samples[std::clamp<std::size_t>(rank, 1, samples.size()) - 1];
+}
+
+} // namespace bench
