@@ -34,6 +34,17 @@ QString nameOf(const char *path)
     return QString::fromLatin1(catalogue::pictureFileName(path));
 }
 
+// The numbers of the object types that have variants.
+const QList<int> multiVariantTypes = [] {
+    QList<int> numbers;
+    const auto types = catalogue::objectTypes();
+    for (std::size_t t = 0; t < types.size(); ++t) {
+        if (types[t].hasVariants())
+            numbers << static_cast<int>(t) + 1;
+    }
+    return numbers;
+}();
+
 // The colour of a one-colour picture (its top-left pixel).
 QRgb colourOf(const QPixmap &picture)
 {
@@ -90,6 +101,7 @@ private:
     void click(Image *image);
     QList<Image *> images() const;
     QHash<const Image *, qint64> pictures() const;
+    QString describe(const Image *image) const;
 
     Expectation clickCell();
     Expectation clickWallSlot();
@@ -171,6 +183,23 @@ QList<Image *> Session::images() const
     return all;
 }
 
+// "Piece(37)" for a board element, the design name for a sample.
+QString Session::describe(const Image *image) const
+{
+    const std::pair<const char *, const toolkit::ControlArray *> arrays[] = {
+        {"Piece", &m_window->Piece},
+        {"HWall", &m_window->HWall},
+        {"VWall", &m_window->VWall},
+        {"Corner", &m_window->Corner}};
+    for (const auto &[name, array] : arrays) {
+        for (int i = 0; i < array->count(); ++i) {
+            if (array->element(i) == image)
+                return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(i);
+        }
+    }
+    return image->objectName();
+}
+
 QHash<const Image *, qint64> Session::pictures() const
 {
     QHash<const Image *, qint64> keys;
@@ -239,7 +268,8 @@ Expectation Session::pressKey()
     return selectorChanged(selector, before);
 }
 
-// A value within the range, often one of its ends.
+// A value within the range, often one of its ends. For the type selector, half of the time a type
+// with variants, so that the variant selector often goes from one range to another.
 Expectation Session::moveByProgram()
 {
     Selector *selector = pickSelector(m_window, below(4));
@@ -247,7 +277,9 @@ Expectation Session::moveByProgram()
     const int low = selector->Min();
     const int high = std::max(selector->Min(), selector->Max());
     const int pick = below(4);
-    const int value = pick == 0 ? low : pick == 1 ? high : low + below(high - low + 1);
+    int value = pick == 0 ? low : pick == 1 ? high : low + below(high - low + 1);
+    if (selector == m_window->ObjScrollH && chance(50))
+        value = multiVariantTypes[below(static_cast<int>(multiVariantTypes.size()))];
     selector->setValue(static_cast<qint16>(value));
     return selectorChanged(selector, before);
 }
@@ -423,7 +455,7 @@ QString Session::checkPictures(const Expectation &expected,
     const QHash<const Image *, qint64> after = pictures();
     for (auto it = after.begin(); it != after.end(); ++it) {
         if (it.value() != before.value(it.key()) && !expected.mayChange.contains(it.key()))
-            return QStringLiteral("%1 shows a new picture").arg(it.key()->objectName());
+            return QStringLiteral("%1 shows a new picture").arg(describe(it.key()));
     }
     const QStringList files = m_folder.fileNames();
     for (qsizetype i = reportsBefore; i < m_reports.size(); ++i) {
@@ -443,13 +475,13 @@ QString Session::checkPictures(const Expectation &expected,
     if (!tile.present) {
         if (changed || m_reports.size() == reportsBefore)
             return QStringLiteral("%1 is missing, yet %2 changed or nothing was reported")
-                .arg(expected.file, shown->objectName());
+                .arg(expected.file, describe(shown));
         return {};
     }
     if (colourOf(shown->Picture()) != (tile.colour | 0xff000000) ||
         shown->Picture().size() != tile.size)
         return QStringLiteral("%1 does not show %2 as it is on disk")
-            .arg(shown->objectName(), expected.file);
+            .arg(describe(shown), expected.file);
     if (expected.target && shown->size() != tile.size)
         return QStringLiteral("a board image does not take its picture's size");
     return {};
