@@ -10,6 +10,8 @@
 #include <QGuiApplication>
 #include <QLayout>
 #include <QMenuBar>
+#include <QPaintEvent>
+#include <QPainter>
 
 namespace app {
 
@@ -19,16 +21,33 @@ using catalogue::HorizontalWallKind;
 using catalogue::ObjectKind;
 using catalogue::VerticalWallKind;
 
+// The client area paints its background colour itself rather than through its palette: a palette
+// set here would pass to every control on it, each control would get a palette of its own, and the
+// style would draw (and cache) every scroll bar of every window anew.
+class ClientArea : public QWidget
+{
+public:
+    ClientArea(QRgb background, QWidget *window) : QWidget(window), m_background(background)
+    {
+        setAttribute(Qt::WA_OpaquePaintEvent);
+    }
+
+protected:
+    void paintEvent(QPaintEvent *event) override
+    {
+        QPainter(this).fillRect(event->rect(), m_background);
+    }
+
+private:
+    QColor m_background;
+};
+
 // The client area belongs to the window from the start: the focus that loading the design gives
 // the first selector would be lost if the controls moved into the window afterwards.
 QWidget *createClientArea(const WindowDesign &design, QWidget *window)
 {
-    auto *client = new QWidget(window);
+    auto *client = new ClientArea(design.background, window);
     client->setFixedSize(pixels(design.clientWidth), pixels(design.clientHeight));
-    QPalette palette = client->palette();
-    palette.setColor(QPalette::Window, QColor::fromRgb(design.background));
-    client->setPalette(palette);
-    client->setAutoFillBackground(true);
     return client;
 }
 
