@@ -14,10 +14,12 @@ Image::Image(Fit fit, const QPixmap &picture, QWidget *parent) : QWidget(parent)
     setPicture(picture);
 }
 
+// An image does not declare itself opaque, though most pictures cover it. With hundreds of opaque
+// images on the board, the window would work out the region they cover before it paints, at a cost
+// that grows with the square of their number; painting the background beneath them costs far less.
 void Image::setPicture(const QPixmap &picture)
 {
     m_picture = picture;
-    setAttribute(Qt::WA_OpaquePaintEvent, !m_picture.hasAlphaChannel() && !m_picture.isNull());
     if (m_fit == Fit::Natural)
         resize(m_picture.size());
     update();
