@@ -13,8 +13,12 @@ const QString headings[] = {QStringLiteral("Measure"),      QStringLiteral("Tolv
 
 std::vector<QString> cells(const ReportRow &row)
 {
-    return {row.measure, row.editor, row.reference,
-            row.ratio,   row.target, row.met ? QStringLiteral("met") : QStringLiteral("MISSED")};
+    return {row.measure,
+            row.editor,
+            row.reference,
+            row.ratio,
+            row.target,
+            !row.met ? QString() : *row.met ? QStringLiteral("met") : QStringLiteral("MISSED")};
 }
 
 } // namespace

@@ -1,12 +1,13 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 #include <vector>
 
 namespace bench {
 
 // One line of the benchmark's table: the editor's figure, what it is held against, and whether it
-// meets its target.
+// meets its target (nothing for a line that only explains another).
 struct ReportRow
 {
     QString measure;
@@ -14,7 +15,7 @@ struct ReportRow
     QString reference;
     QString ratio;
     QString target;
-    bool met;
+    std::optional<bool> met;
 };
 
 // Prints the rows as a Markdown table to standard output.
