@@ -78,7 +78,10 @@ Form1::Form1(const catalogue::PictureLoader &loader)
     const WindowDesign &design = form1Window();
     setObjectName(QString::fromLatin1(design.name));
     setWindowTitle(QString::fromUtf8(design.caption));
-    setWindowIcon(QIcon(QString::fromLatin1(design.icon)));
+    // Every window shows the application's icon, made once: an icon made for each window would
+    // leave its pixmaps behind in Qt's pixmap cache, which keys them by icon, when the window goes.
+    if (QGuiApplication::windowIcon().isNull())
+        QGuiApplication::setWindowIcon(QIcon(QString::fromLatin1(design.icon)));
     setCentralWidget(m_client);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     menuBar()->setNativeMenuBar(false);
