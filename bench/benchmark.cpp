@@ -22,13 +22,13 @@ namespace {
 using Samples = std::vector<double>;
 using Results = std::map<QString, Samples>;
 
-constexpr int startupRuns = 11;
-constexpr int clearRounds = 200;
+constexpr int startupRuns = 15;
+constexpr int clearRounds = 400;
 // Editor and baseline take turns, a chunk of rounds at a time, so that a change in the machine's
 // load falls on both.
-constexpr int clearChunks = 4;
-constexpr int clickCount = 1000;
-constexpr int typeChangeCount = 2 * 66;
+constexpr int clearChunks = 8;
+constexpr int clickCount = 2000;
+constexpr int typeChangeCount = 4 * 66;
 // How long a freshly started program is left alone before its memory is read.
 constexpr int settleMs = 300;
 // A point of the client area that both windows paint cyan: without a window manager they open at
