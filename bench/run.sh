@@ -4,6 +4,7 @@
 # virtual X server of its own (Xvfb), so nothing appears on the desktop; a run takes a few minutes.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+tools/install-packages.sh g++ make cmake qt6-base-dev fonts-dejavu-core xvfb
 build=build-bench
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF >/dev/null
 cmake --build "$build" -j"$(nproc)" --target tolvane-bench >/dev/null

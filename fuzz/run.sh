@@ -7,22 +7,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds="${1:-600}"
 
-packages=(clang-14 libclang-rt-14-dev cmake qt6-base-dev)
-missing=()
-for package in "${packages[@]}"; do
-    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
-        missing+=("$package")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-    if [ "$(id -u)" -ne 0 ]; then
-        echo "The fuzzer needs these packages; install them with:"
-        echo "  sudo apt-get update && sudo apt-get install -y --no-install-recommends ${missing[*]}"
-        exit 1
-    fi
-    export DEBIAN_FRONTEND=noninteractive
-    apt-get update -q
-    apt-get install -y -q --no-install-recommends "${missing[@]}"
-fi
+tools/install-packages.sh clang-14 libclang-rt-14-dev cmake make qt6-base-dev
 
 cmake -S fuzz -B build-fuzz -DCMAKE_CXX_COMPILER=clang++-14 -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build-fuzz -j2
