@@ -1,6 +1,7 @@
 #include "app/designloader.h"
 
 #include "toolkit/image.h"
+#include "toolkit/imagehost.h"
 #include "toolkit/selector.h"
 
 #include <QScrollBar>
@@ -11,17 +12,37 @@ namespace app {
 
 namespace {
 
-QWidget *createControl(const ControlDesign &row, QWidget *client)
+template <typename Control> Control *place(Control *control, const ControlDesign &row)
+{
+    control->setObjectName(QString::fromLatin1(row.name));
+    control->setGeometry(row.rect());
+    control->setVisible(row.visible);
+    return control;
+}
+
+toolkit::Image *createImage(toolkit::Image::Fit fit, const ControlDesign &row,
+                            toolkit::ImageHost *client)
+{
+    return place(new toolkit::Image(fit, QPixmap(row.picture), client), row);
+}
+
+toolkit::Selector *createSelector(Qt::Orientation orientation, const ControlDesign &row,
+                                  toolkit::ImageHost *client)
+{
+    return place(new toolkit::Selector(orientation, row.selector, client), row);
+}
+
+QObject *createControl(const ControlDesign &row, toolkit::ImageHost *client)
 {
     switch (row.kind) {
     case ControlKind::HorizontalSelector:
-        return new toolkit::Selector(Qt::Horizontal, row.selector, client);
+        return createSelector(Qt::Horizontal, row, client);
     case ControlKind::VerticalSelector:
-        return new toolkit::Selector(Qt::Vertical, row.selector, client);
+        return createSelector(Qt::Vertical, row, client);
     case ControlKind::Image:
-        return new toolkit::Image(toolkit::Image::Fit::Natural, QPixmap(row.picture), client);
+        return createImage(toolkit::Image::Fit::Natural, row, client);
     case ControlKind::StretchImage:
-        return new toolkit::Image(toolkit::Image::Fit::Stretch, QPixmap(row.picture), client);
+        return createImage(toolkit::Image::Fit::Stretch, row, client);
     }
     return nullptr;
 }
@@ -42,15 +63,13 @@ void setTabOrder(const std::map<int, toolkit::Selector *> &selectorsByTab)
 
 } // namespace
 
-QHash<QString, QWidget *> loadControls(std::span<const ControlDesign> design, QWidget *client)
+QHash<QString, QObject *> loadControls(std::span<const ControlDesign> design,
+                                       toolkit::ImageHost *client)
 {
-    QHash<QString, QWidget *> byName;
+    QHash<QString, QObject *> byName;
     std::map<int, toolkit::Selector *> selectorsByTab;
     for (const ControlDesign &row : design) {
-        QWidget *control = createControl(row, client);
-        control->setObjectName(QString::fromLatin1(row.name));
-        control->setGeometry(row.rect());
-        control->setVisible(row.visible);
+        QObject *control = createControl(row, client);
         if (auto *selector = qobject_cast<toolkit::Selector *>(control))
             selectorsByTab.emplace(row.tabIndex, selector);
         byName.insert(control->objectName(), control);

@@ -5,13 +5,18 @@
 #include <QHash>
 #include <QString>
 
-class QWidget;
+class QObject;
+namespace toolkit {
+class ImageHost;
+}
 
 namespace app {
 
 // Creates the controls of a design on `client`, each with its settings and picture and named
-// after its row, and sets the tab order. No change handler is attached, so loading the design
+// after its row, and sets the tab order. The selectors are widgets on `client`, the images are
+// windowless ones that `client` paints. No change handler is attached, so loading the design
 // raises no event. Returns the controls by name.
-QHash<QString, QWidget *> loadControls(std::span<const ControlDesign> design, QWidget *client);
+QHash<QString, QObject *> loadControls(std::span<const ControlDesign> design,
+                                       toolkit::ImageHost *client);
 
 } // namespace app

@@ -5,12 +5,12 @@
 #include "catalogue/objectchange.h"
 #include "toolkit/eventdispatch.h"
 #include "toolkit/image.h"
+#include "toolkit/imagehost.h"
 #include "toolkit/selector.h"
 
 #include <QGuiApplication>
 #include <QLayout>
 #include <QMenuBar>
-#include <QPaintEvent>
 #include <QPainter>
 
 namespace app {
@@ -23,19 +23,20 @@ using catalogue::VerticalWallKind;
 
 // The client area paints its background colour itself rather than through its palette: a palette
 // set here would pass to every control on it, each control would get a palette of its own, and the
-// style would draw (and cache) every scroll bar of every window anew.
-class ClientArea : public QWidget
+// style would draw (and cache) every scroll bar of every window anew. It is the host of the
+// window's images, which it paints above its background.
+class ClientArea : public toolkit::ImageHost
 {
 public:
-    ClientArea(QRgb background, QWidget *window) : QWidget(window), m_background(background)
+    ClientArea(QRgb background, QWidget *window) : ImageHost(window), m_background(background)
     {
         setAttribute(Qt::WA_OpaquePaintEvent);
     }
 
 protected:
-    void paintEvent(QPaintEvent *event) override
+    void paintBackground(QPainter &painter, const QRect &area) override
     {
-        QPainter(this).fillRect(event->rect(), m_background);
+        painter.fillRect(area, m_background);
     }
 
 private:
@@ -44,7 +45,7 @@ private:
 
 // The client area belongs to the window from the start: the focus that loading the design gives
 // the first selector would be lost if the controls moved into the window afterwards.
-QWidget *createClientArea(const WindowDesign &design, QWidget *window)
+toolkit::ImageHost *createClientArea(const WindowDesign &design, QWidget *window)
 {
     auto *client = new ClientArea(design.background, window);
     client->setFixedSize(pixels(design.clientWidth), pixels(design.clientHeight));
@@ -52,7 +53,7 @@ QWidget *createClientArea(const WindowDesign &design, QWidget *window)
 }
 
 template <typename Control>
-Control *named(const QHash<QString, QWidget *> &controls, const char *name)
+Control *named(const QHash<QString, QObject *> &controls, const char *name)
 {
     return qobject_cast<Control *>(controls.value(QString::fromLatin1(name)));
 }

@@ -12,6 +12,7 @@ class PictureLoader;
 }
 namespace toolkit {
 class Image;
+class ImageHost;
 class Selector;
 } // namespace toolkit
 
@@ -49,8 +50,8 @@ signals:
 
 private:
     const catalogue::PictureLoader &m_loader;
-    QWidget *m_client;
-    QHash<QString, QWidget *> m_controls;
+    toolkit::ImageHost *m_client;
+    QHash<QString, QObject *> m_controls;
 
 public:
     // The window's controls, by their design names.

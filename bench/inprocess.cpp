@@ -7,6 +7,7 @@
 #include "residentmemory.h"
 #include "toolkit/eventdispatch.h"
 #include "toolkit/image.h"
+#include "toolkit/imagehost.h"
 #include "toolkit/selector.h"
 
 #include <QApplication>
@@ -49,10 +50,12 @@ void failOnErrorReport()
     });
 }
 
-// A left click as the window system delivers it: press and release on the widget's centre.
-void click(QWidget *widget)
+// A left click as the window system delivers it: press and release on the image's centre, which
+// its host receives.
+void click(const toolkit::Image *image)
 {
-    const QPointF centre(widget->width() / 2.0, widget->height() / 2.0);
+    QWidget *widget = image->host();
+    const QPointF centre = QRectF(image->geometry()).center();
     const QPointF global = widget->mapToGlobal(centre);
     QMouseEvent press(QEvent::MouseButtonPress, centre, global, Qt::LeftButton, Qt::LeftButton,
                       Qt::NoModifier);

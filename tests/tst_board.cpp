@@ -7,6 +7,7 @@
 #include "catalogue/filepictureloader.h"
 #include "toolkit/controlarray.h"
 #include "toolkit/image.h"
+#include "toolkit/imagehost.h"
 #include "toolkit/selector.h"
 
 #include <QCryptographicHash>
@@ -94,15 +95,15 @@ QByteArray fingerprint(const QPixmap &picture)
     return QCryptographicHash::hash(bits, QCryptographicHash::Md5).toHex().left(12);
 }
 
-QString describe(const QWidget *widget)
+QString describe(const toolkit::Image *image)
 {
-    const QRect g = widget->geometry();
+    const QRect g = image->geometry();
     return QStringLiteral("(%1, %2) %3x%4 %5")
         .arg(g.x())
         .arg(g.y())
         .arg(g.width())
         .arg(g.height())
-        .arg(widget->isVisibleTo(widget->window()) ? "visible" : "hidden");
+        .arg(image->isVisible() ? "visible" : "hidden");
 }
 
 // One line per board element, sample and selector, with everything that a new window must
@@ -252,7 +253,7 @@ void TestBoard::everyElementAtItsGridPlace()
         QVERIFY2(element, qPrintable(where + " missing"));
         QVERIFY2(element->geometry() == QRect(place.topLeft, designOf(place.array).size),
                  qPrintable(where + " at " + describe(element)));
-        QCOMPARE(element->parentWidget(), m_form->centralWidget());
+        QCOMPARE(element->host(), m_form->centralWidget());
     }
 }
 
@@ -262,7 +263,7 @@ void TestBoard::everyElementVisible()
     QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
     for (const Placement &place : gridPlaces()) {
         const toolkit::Image *element = arrayOf(*m_form, place.array).element(place.index);
-        QVERIFY2(element && element->isVisible(),
+        QVERIFY2(element && element->isVisible() && element->host()->isVisible(),
                  qPrintable(QStringLiteral("%1(%2)").arg(place.array).arg(place.index)));
     }
 }

@@ -1,8 +1,11 @@
-// Images and control arrays of images: how an image fits the picture it receives, how a control
-// array creates an element from element 0, and that a click names the element clicked.
+// Images and control arrays of images: how an image fits the picture it receives, how its host
+// paints and repaints it, how a control array creates an element from element 0, and that a click
+// names the element clicked.
 
+#include "shownimage.h"
 #include "toolkit/controlarray.h"
 #include "toolkit/image.h"
+#include "toolkit/imagehost.h"
 
 #include <QPainter>
 #include <QtTest>
@@ -20,6 +23,47 @@ QPixmap twoColourPicture(QSize size, QColor left, QColor right)
     image.fill(right);
     QPainter(&image).fillRect(0, 0, size.width() / 2, size.height(), left);
     return QPixmap::fromImage(image);
+}
+
+QPixmap onePicture(QSize size, QColor colour)
+{
+    return twoColourPicture(size, colour, colour);
+}
+
+// A host on a white background that keeps the region of every repaint.
+class RecordingHost : public toolkit::ImageHost
+{
+public:
+    QRegion repainted;
+
+protected:
+    void paintBackground(QPainter &painter, const QRect &area) override
+    {
+        painter.fillRect(area, Qt::white);
+    }
+    void paintEvent(QPaintEvent *event) override
+    {
+        repainted += event->region();
+        ImageHost::paintEvent(event);
+    }
+};
+
+// Two overlapping images on a shown host, the red one created first.
+struct Overlap
+{
+    Overlap()
+    {
+        host.resize(200, 100);
+        host.show();
+    }
+    RecordingHost host;
+    toolkit::Image *red = new toolkit::Image(Fit::Natural, onePicture({40, 40}, Qt::red), &host);
+    toolkit::Image *blue = new toolkit::Image(Fit::Natural, onePicture({40, 40}, Qt::blue), &host);
+};
+
+QColor shownAt(toolkit::ImageHost &host, QPoint point)
+{
+    return host.grab(QRect(point, QSize(1, 1))).toImage().pixelColor(0, 0);
 }
 
 bool samePicture(const QPixmap &a, const QPixmap &b)
@@ -44,11 +88,16 @@ private slots:
     void createOfATakenOrInvalidIndexThrows_data();
     void createOfATakenOrInvalidIndexThrows();
     void clickReportsTheElementsIndex();
+    void laterImagesLieAbove();
+    void clickGoesToTheTopmostVisibleImage_data();
+    void clickGoesToTheTopmostVisibleImage();
+    void changesRepaintOnlyTheirPlace_data();
+    void changesRepaintOnlyTheirPlace();
 };
 
 void TestImages::boardImageTakesThePictureSize()
 {
-    QWidget client;
+    toolkit::ImageHost client;
     toolkit::Image image(Fit::Natural, twoColourPicture({32, 32}, Qt::white, Qt::white), &client);
     image.setLeft(84.0f);
     image.setTop(126.0f);
@@ -62,14 +111,15 @@ void TestImages::boardImageTakesThePictureSize()
 
 void TestImages::sampleImageKeepsItsSize()
 {
-    QWidget client;
+    toolkit::ImageHost client;
+    client.resize(492, 493);
     toolkit::Image image(Fit::Stretch, twoColourPicture({32, 32}, Qt::white, Qt::white), &client);
-    image.setGeometry(410, 410, 64, 64);
+    image.setGeometry({410, 410, 64, 64});
 
     image.setPicture(twoColourPicture({10, 40}, Qt::red, Qt::blue));
     QCOMPARE(image.geometry(), QRect(410, 410, 64, 64));
     // The 10 x 40 picture fills the whole 64 x 64 image, its halves side by side.
-    const QImage shown = image.grab().toImage();
+    const QImage shown = shownImage(&image);
     QCOMPARE(shown.size(), QSize(64, 64));
     QCOMPARE(QColor(shown.pixel(0, 0)), QColor(Qt::red));
     QCOMPARE(QColor(shown.pixel(31, 63)), QColor(Qt::red));
@@ -90,7 +140,7 @@ void TestImages::createCopiesElementZero()
     QFETCH(Fit, fit);
     QFETCH(QSize, size);
 
-    QWidget client;
+    toolkit::ImageHost client;
     auto *first =
         new toolkit::Image(fit, twoColourPicture({10, 32}, Qt::black, Qt::white), &client);
     first->setGeometry(QRect(QPoint(32, 0), size));
@@ -101,13 +151,13 @@ void TestImages::createCopiesElementZero()
     QVERIFY(created);
     QCOMPARE(array.element(37), created);
     QVERIFY(created != first);
-    QCOMPARE(created->parentWidget(), &client);
+    QCOMPARE(created->host(), &client);
     QCOMPARE(created->fit(), fit);
     QCOMPARE(created->size(), size);
     QVERIFY(samePicture(created->Picture(), first->Picture()));
     QVERIFY(created->isHidden());
     QVERIFY(first->isVisible());
-    QCOMPARE(created->focusPolicy(), Qt::NoFocus);
+    QVERIFY(client.imageAt(first->geometry().center()) == first);
     QCOMPARE(array.count(), 2);
     QVERIFY(!array.element(1));
     QVERIFY(!array.element(36));
@@ -134,7 +184,7 @@ void TestImages::createOfATakenOrInvalidIndexThrows()
 {
     QFETCH(int, index);
 
-    QWidget client;
+    toolkit::ImageHost client;
     toolkit::ControlArray array(new toolkit::Image(
         Fit::Natural, twoColourPicture({32, 32}, Qt::white, Qt::white), &client));
     toolkit::Image *five = array.create(5);
@@ -148,7 +198,7 @@ void TestImages::createOfATakenOrInvalidIndexThrows()
 
 void TestImages::clickReportsTheElementsIndex()
 {
-    QWidget client;
+    toolkit::ImageHost client;
     client.resize(400, 100);
     toolkit::ControlArray array(new toolkit::Image(
         Fit::Natural, twoColourPicture({32, 32}, Qt::white, Qt::white), &client));
@@ -167,8 +217,124 @@ void TestImages::clickReportsTheElementsIndex()
     QVERIFY(QTest::qWaitForWindowExposed(&client));
 
     for (const int index : {37, 0, 32767, 9, 1, 37})
-        QTest::mouseClick(array.element(index), Qt::LeftButton);
+        clickImage(array.element(index));
     QCOMPARE(clicked, (QList<qint16>{37, 0, 32767, 9, 1, 37}));
+}
+
+// The image created later covers the one created before it, until it is hidden or moves away.
+void TestImages::laterImagesLieAbove()
+{
+    Overlap images;
+    images.red->move({10, 10});
+    images.blue->move({30, 30});
+    QCOMPARE(shownAt(images.host, {20, 20}), QColor(Qt::red));
+    QCOMPARE(shownAt(images.host, {40, 40}), QColor(Qt::blue));
+    QCOMPARE(shownAt(images.host, {100, 20}), QColor(Qt::white));
+
+    images.blue->hide();
+    QCOMPARE(shownAt(images.host, {40, 40}), QColor(Qt::red));
+    QCOMPARE(shownAt(images.host, {60, 60}), QColor(Qt::white));
+
+    images.blue->show();
+    images.blue->move({120, 30});
+    QCOMPARE(shownAt(images.host, {40, 40}), QColor(Qt::red));
+    QCOMPARE(shownAt(images.host, {130, 40}), QColor(Qt::blue));
+}
+
+void TestImages::clickGoesToTheTopmostVisibleImage_data()
+{
+    QTest::addColumn<bool>("blueHidden");
+    QTest::addColumn<QPoint>("press");
+    QTest::addColumn<QPoint>("release");
+    QTest::addColumn<Qt::MouseButton>("button");
+    QTest::addColumn<QString>("clicked");
+    QTest::newRow("red alone") << false << QPoint(15, 15) << QPoint(15, 15) << Qt::LeftButton
+                               << "red";
+    QTest::newRow("overlap") << false << QPoint(40, 40) << QPoint(40, 40) << Qt::LeftButton
+                             << "blue";
+    QTest::newRow("overlap, blue hidden")
+        << true << QPoint(40, 40) << QPoint(40, 40) << Qt::LeftButton << "red";
+    QTest::newRow("blue hidden, its own part")
+        << true << QPoint(65, 65) << QPoint(65, 65) << Qt::LeftButton << "";
+    QTest::newRow("background") << false << QPoint(150, 50) << QPoint(150, 50) << Qt::LeftButton
+                                << "";
+    QTest::newRow("released on another image")
+        << false << QPoint(15, 15) << QPoint(40, 40) << Qt::LeftButton << "";
+    QTest::newRow("released beside the image")
+        << false << QPoint(60, 60) << QPoint(150, 50) << Qt::LeftButton << "";
+    QTest::newRow("released elsewhere on the same image")
+        << false << QPoint(35, 35) << QPoint(65, 65) << Qt::LeftButton << "blue";
+    QTest::newRow("right button") << false << QPoint(40, 40) << QPoint(40, 40) << Qt::RightButton
+                                  << "";
+}
+
+void TestImages::clickGoesToTheTopmostVisibleImage()
+{
+    QFETCH(bool, blueHidden);
+    QFETCH(QPoint, press);
+    QFETCH(QPoint, release);
+    QFETCH(Qt::MouseButton, button);
+    QFETCH(QString, clicked);
+
+    Overlap images;
+    images.red->move({10, 10});
+    images.blue->move({30, 30});
+    images.blue->setVisible(!blueHidden);
+    QStringList clicks;
+    images.red->setClickHandler([&clicks] { clicks << "red"; });
+    images.blue->setClickHandler([&clicks] { clicks << "blue"; });
+    QVERIFY(QTest::qWaitForWindowExposed(&images.host));
+
+    QTest::mousePress(&images.host, button, {}, press);
+    QTest::mouseRelease(&images.host, button, {}, release);
+    QCOMPARE(clicks, clicked.isEmpty() ? QStringList() : QStringList{clicked});
+}
+
+void TestImages::changesRepaintOnlyTheirPlace_data()
+{
+    QTest::addColumn<int>("change");
+    QTest::addColumn<QRegion>("repainted");
+    const QRect red(10, 10, 40, 40);
+    QTest::newRow("new picture, same size") << 0 << QRegion(red);
+    QTest::newRow("new picture, other size") << 1 << (QRegion(red) + QRect(10, 10, 60, 20));
+    QTest::newRow("move") << 2 << (QRegion(red) + QRect(120, 30, 40, 40));
+    QTest::newRow("hide") << 3 << QRegion(red);
+    QTest::newRow("unchanged place") << 4 << QRegion();
+}
+
+void TestImages::changesRepaintOnlyTheirPlace()
+{
+    QFETCH(int, change);
+    QFETCH(QRegion, repainted);
+
+    Overlap images;
+    images.blue->hide();
+    images.red->move({10, 10});
+    QVERIFY(QTest::qWaitForWindowExposed(&images.host));
+    QTRY_VERIFY(!images.host.repainted.isEmpty());
+    QTest::qWait(20);
+    images.host.repainted = {};
+
+    switch (change) {
+    case 0:
+        images.red->setPicture(onePicture({40, 40}, Qt::green));
+        break;
+    case 1:
+        images.red->setPicture(onePicture({60, 20}, Qt::green));
+        break;
+    case 2:
+        images.red->move({120, 30});
+        break;
+    case 3:
+        images.red->hide();
+        break;
+    case 4:
+        images.red->setLeft(10.0f);
+        images.blue->move({100, 50});
+        break;
+    }
+    QTest::qWait(50);
+    QCOMPARE(images.host.repainted, repainted);
 }
 
 QTEST_MAIN(TestImages)

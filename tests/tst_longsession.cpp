@@ -9,6 +9,7 @@
 #include "catalogue/objectcatalogue.h"
 #include "catalogue/picturepath.h"
 #include "catalogue/wallcatalogue.h"
+#include "shownimage.h"
 #include "tilefolder.h"
 #include "toolkit/eventdispatch.h"
 #include "toolkit/image.h"
@@ -98,7 +99,7 @@ private:
 
     QString objectFile() const;
     QString wallFile(const Selector *walls, const char *catalogue::WallType::*orientation) const;
-    void click(Image *image);
+    bool click(Image *image);
     QList<Image *> images() const;
     QHash<const Image *, qint64> pictures() const;
     QString describe(const Image *image) const;
@@ -166,10 +167,25 @@ QString Session::wallFile(const Selector *walls,
     return nameOf(types[static_cast<std::size_t>(type - 1)].*orientation);
 }
 
-// A left click in the middle of the image, as the mouse makes it.
-void Session::click(Image *image)
+// A left click on the image where the user sees it, as the mouse makes it: in its middle, or, when
+// a picture of another size on a neighbour covers that, on the first point where it lies on top.
+// Returns false when nothing of the image can be seen.
+bool Session::click(Image *image)
 {
-    QTest::mouseClick(image, Qt::LeftButton, {}, QPoint(image->width() / 2, image->height() / 2));
+    const toolkit::ImageHost *host = image->host();
+    const auto onTop = [&](QPoint point) {
+        return host->imageAt(point) == image && !host->childAt(point);
+    };
+    const QRect area = image->geometry();
+    QPoint point = area.center();
+    for (int y = area.top(); !onTop(point) && y <= area.bottom(); ++y) {
+        for (int x = area.left(); !onTop(point) && x <= area.right(); ++x)
+            point = {x, y};
+    }
+    if (!onTop(point))
+        return false;
+    QTest::mouseClick(image->host(), Qt::LeftButton, {}, point);
+    return true;
 }
 
 QList<Image *> Session::images() const
@@ -213,9 +229,8 @@ Expectation Session::clickCell()
     const qint16 index = static_cast<qint16>(below(m_window->Piece.count()));
     Image *cell = m_window->Piece.element(index);
     const Expectation expected{{cell}, cell, objectFile(), nullptr, true, false};
-    if (chance(50))
-        click(cell);
-    else
+    // A cell that cannot be seen is clicked through its handler.
+    if (!(chance(50) && click(cell)))
         toolkit::runHandler([&] { m_window->Piece_Click(index); });
     return expected;
 }
@@ -229,12 +244,14 @@ Expectation Session::clickWallSlot()
     const QString file = horizontal
                              ? wallFile(m_window->WallScrollH, &catalogue::WallType::horizontal)
                              : wallFile(m_window->WallScrollV, &catalogue::WallType::vertical);
-    if (chance(50))
-        click(slot);
-    else if (horizontal)
-        toolkit::runHandler([&] { m_window->HWall_Click(index); });
-    else
-        toolkit::runHandler([&] { m_window->VWall_Click(index); });
+    if (!(chance(50) && click(slot))) {
+        toolkit::runHandler([&] {
+            if (horizontal)
+                m_window->HWall_Click(index);
+            else
+                m_window->VWall_Click(index);
+        });
+    }
     return {{slot}, slot, file, nullptr, false, false};
 }
 

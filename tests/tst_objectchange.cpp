@@ -6,6 +6,7 @@
 #include "catalogue/objectcatalogue.h"
 #include "catalogue/objectchange.h"
 #include "catalogue/pictureloader.h"
+#include "shownimage.h"
 #include "toolkit/eventdispatch.h"
 #include "toolkit/image.h"
 #include "toolkit/selector.h"
@@ -167,7 +168,7 @@ void TestObjectChange::act(const QString &step)
     if (name.contains(QLatin1String("Scroll")))
         selector(name)->setValue(static_cast<qint16>(number));
     else
-        QTest::mouseClick(board(name).element(number), Qt::LeftButton);
+        clickImage(board(name).element(number));
 }
 
 // Keeps the window's handler on the selector and counts how often it runs.

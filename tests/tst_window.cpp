@@ -5,6 +5,7 @@
 
 #include "app/form1.h"
 #include "catalogue/pictureloader.h"
+#include "shownimage.h"
 #include "toolkit/eventdispatch.h"
 #include "toolkit/image.h"
 #include "toolkit/selector.h"
@@ -180,9 +181,16 @@ void TestWindow::controlsAtTheirDesignRectangles()
 
     showActive();
     QWidget *client = m_form->centralWidget();
-    const QList<QWidget *> named = client->findChildren<QWidget *>(name);
+    const QList<QObject *> named = client->findChildren<QObject *>(name);
     QCOMPARE(named.size(), 1);
-    const QWidget *control = named.first();
+    if (const auto *image = qobject_cast<const toolkit::Image *>(named.first())) {
+        QCOMPARE(image->host(), client);
+        QCOMPARE(image->geometry(), rect);
+        QVERIFY(image->isVisible());
+        return;
+    }
+    const auto *control = qobject_cast<const QWidget *>(named.first());
+    QVERIFY(control);
     QCOMPARE(QRect(control->mapTo(client, QPoint(0, 0)), control->size()), rect);
     QVERIFY(control->isVisible());
 }
@@ -299,7 +307,7 @@ void TestWindow::samplesShowTheirPicturesDoubled()
     QCOMPARE(sample->size(), size);
     const QImage design(picture);
     QCOMPARE(design.size() * 2, size);
-    const QImage shown = sample->grab().toImage();
+    const QImage shown = shownImage(sample);
     QCOMPARE(shown.size(), size);
     for (int y = 0; y < size.height(); ++y) {
         for (int x = 0; x < size.width(); ++x) {
@@ -317,17 +325,13 @@ void TestWindow::samplesShowTheirPicturesDoubled()
 // leave the focus where it was and do nothing.
 void TestWindow::imagesNeverTakeTheFocus()
 {
-    for (const toolkit::Image *image : m_form->findChildren<toolkit::Image *>())
-        QCOMPARE(image->focusPolicy(), Qt::NoFocus);
-
     showActive();
     QWidget *focus = QApplication::focusWidget();
     QVERIFY(focus);
-    const QList<QWidget *> targets{m_form->ObjSample,          m_form->WallSampleH,
-                                   m_form->WallSampleV,        m_form->Corner.element(0),
-                                   m_form->Corner.element(80), m_form->ObjScrollV->scrollBar()};
-    for (QWidget *target : targets)
-        QTest::mouseClick(target, Qt::LeftButton);
+    for (const toolkit::Image *image : {m_form->ObjSample, m_form->WallSampleH, m_form->WallSampleV,
+                                        m_form->Corner.element(0), m_form->Corner.element(80)})
+        clickImage(image);
+    QTest::mouseClick(m_form->ObjScrollV->scrollBar(), Qt::LeftButton);
     QTest::mouseClick(m_form->centralWidget(), Qt::LeftButton, {}, QPoint(440, 200));
 
     QCOMPARE(QApplication::focusWidget(), focus);

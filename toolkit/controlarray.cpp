@@ -2,7 +2,6 @@
 
 #include "toolkit/image.h"
 
-#include <QWidget>
 #include <algorithm>
 #include <stdexcept>
 #include <string>
@@ -34,10 +33,9 @@ Image *ControlArray::create(int index)
         throw std::invalid_argument("control array element " + std::to_string(index) +
                                     " cannot be created");
     const Image *first = m_elements.front();
-    auto *image = new Image(first->fit(), first->Picture(), first->parentWidget());
-    image->resize(first->size());
-    image->move(first->pos());
+    auto *image = new Image(first->fit(), first->Picture(), first->host());
     image->hide();
+    image->setGeometry(first->geometry());
     if (static_cast<std::size_t>(index) >= m_elements.size())
         m_elements.resize(static_cast<std::size_t>(index) + 1, nullptr);
     m_elements[static_cast<std::size_t>(index)] = image;

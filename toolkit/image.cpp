@@ -1,38 +1,62 @@
 #include "toolkit/image.h"
 
 #include "toolkit/eventdispatch.h"
+#include "toolkit/imagehost.h"
 
-#include <QMouseEvent>
 #include <QPainter>
 #include <cmath>
 
 namespace toolkit {
 
-Image::Image(Fit fit, const QPixmap &picture, QWidget *parent) : QWidget(parent), m_fit(fit)
+Image::Image(Fit fit, const QPixmap &picture, ImageHost *host)
+    : QObject(host), m_host(host), m_fit(fit)
 {
-    setFocusPolicy(Qt::NoFocus);
+    m_host->add(this);
     setPicture(picture);
 }
 
-// An image does not declare itself opaque, though most pictures cover it. With hundreds of opaque
-// images on the board, the window would work out the region they cover before it paints, at a cost
-// that grows with the square of their number; painting the background beneath them costs far less.
+Image::~Image()
+{
+    if (m_host)
+        m_host->remove(this);
+}
+
 void Image::setPicture(const QPixmap &picture)
 {
     m_picture = picture;
-    if (m_fit == Fit::Natural)
+    if (m_fit == Fit::Natural && m_geometry.size() != m_picture.size())
         resize(m_picture.size());
-    update();
+    else
+        repaint();
 }
 
 void Image::setLeft(float left)
 {
-    move(static_cast<int>(std::lround(left)), y());
+    move({static_cast<int>(std::lround(left)), y()});
 }
 
 void Image::setTop(float top)
 {
-    move(x(), static_cast<int>(std::lround(top)));
+    move({x(), static_cast<int>(std::lround(top))});
+}
+
+// Both the place the image leaves and the place it takes are painted anew.
+void Image::setGeometry(const QRect &geometry)
+{
+    if (geometry == m_geometry)
+        return;
+    repaint();
+    m_geometry = geometry;
+    repaint();
+}
+
+void Image::setVisible(bool visible)
+{
+    if (visible == m_visible)
+        return;
+    m_visible = visible;
+    if (m_host)
+        m_host->update(m_geometry);
 }
 
 void Image::setClickHandler(std::function<void()> handler)
@@ -40,28 +64,39 @@ void Image::setClickHandler(std::function<void()> handler)
     m_clickHandler = std::move(handler);
 }
 
-void Image::paintEvent(QPaintEvent *)
+// A picture larger than an image that does not stretch is cut off at the image's edges.
+void Image::paint(QPainter &painter) const
 {
-    QPainter painter(this);
-    if (m_fit == Fit::Stretch)
-        painter.drawPixmap(rect(), m_picture);
-    else
-        painter.drawPixmap(0, 0, m_picture);
+    if (m_picture.isNull())
+        return;
+    if (m_fit == Fit::Stretch) {
+        painter.drawPixmap(m_geometry, m_picture);
+        return;
+    }
+    const QSize shown = m_geometry.size().boundedTo(m_picture.size());
+    painter.drawPixmap(QRect(m_geometry.topLeft(), shown), m_picture, QRect(QPoint(0, 0), shown));
 }
 
-// A click is a left-button press and release on the image, as on a button.
-void Image::mousePressEvent(QMouseEvent *event)
+QImage Image::renderedImage() const
 {
-    m_pressed = event->button() == Qt::LeftButton;
+    QImage image(m_geometry.size(), QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.translate(-m_geometry.topLeft());
+    paint(painter);
+    return image;
 }
 
-void Image::mouseReleaseEvent(QMouseEvent *event)
+void Image::click() const
 {
-    const bool click = m_pressed && event->button() == Qt::LeftButton &&
-                       rect().contains(event->position().toPoint());
-    m_pressed = false;
-    if (click && m_clickHandler)
+    if (m_clickHandler)
         runHandler(m_clickHandler);
+}
+
+void Image::repaint() const
+{
+    if (m_visible && m_host)
+        m_host->update(m_geometry);
 }
 
 } // namespace toolkit
