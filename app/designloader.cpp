@@ -12,24 +12,26 @@ namespace app {
 
 namespace {
 
-template <typename Control> Control *place(Control *control, const ControlDesign &row)
+// An image that does not stretch takes the size of its design-time picture.
+toolkit::Image *createImage(bool stretches, const ControlDesign &row, toolkit::ImageHost *client)
 {
-    control->setObjectName(QString::fromLatin1(row.name));
-    control->setGeometry(row.rect());
-    control->setVisible(row.visible);
-    return control;
-}
-
-toolkit::Image *createImage(toolkit::Image::Fit fit, const ControlDesign &row,
-                            toolkit::ImageHost *client)
-{
-    return place(new toolkit::Image(fit, QPixmap(row.picture), client), row);
+    auto *image = new toolkit::Image(stretches, QPixmap(QString::fromLatin1(row.picture)), client);
+    image->setObjectName(QString::fromLatin1(row.name));
+    image->setLeft(static_cast<float>(row.rect().left()));
+    image->setTop(static_cast<float>(row.rect().top()));
+    image->setSize(row.rect().size());
+    image->setVisible(row.visible);
+    return image;
 }
 
 toolkit::Selector *createSelector(Qt::Orientation orientation, const ControlDesign &row,
                                   toolkit::ImageHost *client)
 {
-    return place(new toolkit::Selector(orientation, row.selector, client), row);
+    auto *selector = new toolkit::Selector(orientation, row.selector, client);
+    selector->setObjectName(QString::fromLatin1(row.name));
+    selector->setGeometry(row.rect());
+    selector->setVisible(row.visible);
+    return selector;
 }
 
 QObject *createControl(const ControlDesign &row, toolkit::ImageHost *client)
@@ -40,9 +42,9 @@ QObject *createControl(const ControlDesign &row, toolkit::ImageHost *client)
     case ControlKind::VerticalSelector:
         return createSelector(Qt::Vertical, row, client);
     case ControlKind::Image:
-        return createImage(toolkit::Image::Fit::Natural, row, client);
+        return createImage(false, row, client);
     case ControlKind::StretchImage:
-        return createImage(toolkit::Image::Fit::Stretch, row, client);
+        return createImage(true, row, client);
     }
     return nullptr;
 }

@@ -2,24 +2,39 @@
 
 #include "app/board.h"
 #include "app/designloader.h"
-#include "catalogue/objectchange.h"
-#include "toolkit/eventdispatch.h"
+#include "app/objectchange.h"
+#include "toolkit/controlarray.h"
 #include "toolkit/image.h"
 #include "toolkit/imagehost.h"
 #include "toolkit/selector.h"
 
-#include <QGuiApplication>
+#include <QApplication>
 #include <QLayout>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPainter>
+#include <QPointer>
+#include <QProxyStyle>
 
 namespace app {
 
 namespace {
 
-using catalogue::HorizontalWallKind;
-using catalogue::ObjectKind;
-using catalogue::VerticalWallKind;
+// The menu bar's style, which the application's is in all but one point: a lone Alt press does
+// not put the bar into a keyboard mode that nothing on the screen shows, in which the arrow keys
+// stop stepping the focused selector and Return would run "Clear Maze". The menu command runs
+// when chosen with the mouse.
+class MenuBarStyle : public QProxyStyle
+{
+public:
+    int styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,
+                  QStyleHintReturn *returnData) const override
+    {
+        if (hint == SH_MenuBar_AltKeyNavigation)
+            return 0;
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
 
 // The client area paints its background colour itself rather than through its palette: a palette
 // set here would pass to every control on it, each control would get a palette of its own, and the
@@ -58,10 +73,16 @@ Control *named(const QHash<QString, QObject *> &controls, const char *name)
     return qobject_cast<Control *>(controls.value(QString::fromLatin1(name)));
 }
 
+toolkit::ControlArray &controlArray(const QHash<QString, QObject *> &controls, const char *name,
+                                    QObject *window)
+{
+    return *new toolkit::ControlArray(named<toolkit::Image>(controls, name), window);
+}
+
 } // namespace
 
-Form1::Form1(const catalogue::PictureLoader &loader)
-    : m_loader(loader), m_client(createClientArea(form1Window(), this)),
+Form1::Form1(const catalogue::PictureLoader &loader, Reports reports)
+    : m_loader(loader), m_reports(reports), m_client(createClientArea(form1Window(), this)),
       m_controls(loadControls(form1Controls(), m_client)),
       mnuClear(menuBar()->addAction(QString::fromUtf8(form1Window().menuCaption))),
       ObjScrollV(named<toolkit::Selector>(m_controls, "ObjScrollV")),
@@ -71,10 +92,9 @@ Form1::Form1(const catalogue::PictureLoader &loader)
       ObjSample(named<toolkit::Image>(m_controls, "ObjSample")),
       WallSampleH(named<toolkit::Image>(m_controls, "WallSampleH")),
       WallSampleV(named<toolkit::Image>(m_controls, "WallSampleV")),
-      Corner(named<toolkit::Image>(m_controls, "Corner")),
-      VWall(named<toolkit::Image>(m_controls, "VWall")),
-      HWall(named<toolkit::Image>(m_controls, "HWall")),
-      Piece(named<toolkit::Image>(m_controls, "Piece"))
+      Corner(controlArray(m_controls, "Corner", this)),
+      VWall(controlArray(m_controls, "VWall", this)),
+      HWall(controlArray(m_controls, "HWall", this)), Piece(controlArray(m_controls, "Piece", this))
 {
     const WindowDesign &design = form1Window();
     setObjectName(QString::fromLatin1(design.name));
@@ -86,31 +106,90 @@ Form1::Form1(const catalogue::PictureLoader &loader)
     setCentralWidget(m_client);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     menuBar()->setNativeMenuBar(false);
+    auto *menuBarStyle = new MenuBarStyle;
+    menuBarStyle->setParent(menuBar());
+    menuBar()->setStyle(menuBarStyle);
     mnuClear->setObjectName(QString::fromLatin1(design.menuName));
 
     Form_Load();
     connectHandlers();
 }
 
-Form1 *Form1::open(const catalogue::PictureLoader &loader)
+Form1 *Form1::open(const catalogue::PictureLoader &loader, Reports reports)
 {
-    auto *form = new Form1(loader);
+    auto *form = new Form1(loader, reports);
     form->setAttribute(Qt::WA_DeleteOnClose);
     form->show();
     return form;
 }
 
+// Direct connections: a selector's change runs its handler inside the write of its value.
 void Form1::connectHandlers()
 {
-    Piece.setClickHandler([this](qint16 index) { Piece_Click(index); });
-    HWall.setClickHandler([this](qint16 index) { HWall_Click(index); });
-    VWall.setClickHandler([this](qint16 index) { VWall_Click(index); });
-    ObjScrollH->setChangeHandler([this] { ObjScrollH_Change(); });
-    ObjScrollV->setChangeHandler([this] { ObjScrollV_Change(); });
-    WallScrollH->setChangeHandler([this] { WallScrollH_Change(); });
-    WallScrollV->setChangeHandler([this] { WallScrollV_Change(); });
-    connect(mnuClear, &QAction::triggered, this,
-            [this] { toolkit::runHandler([this] { mnuClear_Click(); }); });
+    using toolkit::ControlArray;
+    using toolkit::Selector;
+    const auto direct = Qt::DirectConnection;
+    connect(
+        &Piece, &ControlArray::clicked, this,
+        [this](qint16 index) { runHandler([&] { Piece_Click(index); }); }, direct);
+    connect(
+        &HWall, &ControlArray::clicked, this,
+        [this](qint16 index) { runHandler([&] { HWall_Click(index); }); }, direct);
+    connect(
+        &VWall, &ControlArray::clicked, this,
+        [this](qint16 index) { runHandler([&] { VWall_Click(index); }); }, direct);
+    connect(
+        ObjScrollH, &Selector::changed, this,
+        [this] { runHandler([this] { ObjScrollH_Change(); }); }, direct);
+    connect(
+        ObjScrollV, &Selector::changed, this,
+        [this] { runHandler([this] { ObjScrollV_Change(); }); }, direct);
+    connect(
+        WallScrollH, &Selector::changed, this,
+        [this] { runHandler([this] { WallScrollH_Change(); }); }, direct);
+    connect(
+        WallScrollV, &Selector::changed, this,
+        [this] { runHandler([this] { WallScrollV_Change(); }); }, direct);
+    connect(
+        mnuClear, &QAction::triggered, this, [this] { runHandler([this] { mnuClear_Click(); }); },
+        direct);
+}
+
+// Runs one event handler. A failure inside a nested run of the selection routine is kept for the
+// outer run, which raises it at the write that caused the nested change; a failure that ends a
+// user action is reported, once.
+template <typename Handler> void Form1::runHandler(Handler handler)
+{
+    try {
+        handler();
+    } catch (const std::exception &error) {
+        if (m_routineDepth > 0)
+            m_nestedFailure = std::current_exception();
+        else
+            reportFailure(QString::fromUtf8(error.what()));
+    }
+}
+
+void Form1::reportFailure(const QString &message)
+{
+    emit failed(message);
+    if (m_reports == Reports::MessageBox)
+        showReport(message);
+}
+
+// The report is modal and takes the input away from the window, so no press of a selector may go
+// on behind it: an arrow held down would go on stepping, reading (and failing on) every picture on
+// its way. Once the report goes, the focus returns to where it was.
+void Form1::showReport(const QString &message)
+{
+    for (toolkit::Selector *selector : {ObjScrollV, ObjScrollH, WallScrollH, WallScrollV})
+        selector->endUserInput();
+    const QPointer<QWidget> focus = QApplication::focusWidget();
+    QMessageBox report(QMessageBox::Critical, QApplication::applicationDisplayName(), message,
+                       QMessageBox::Ok, this);
+    report.exec();
+    if (focus)
+        focus->setFocus(Qt::OtherFocusReason);
 }
 
 void Form1::Form_Load()
@@ -161,16 +240,10 @@ void Form1::mnuClear_Click()
     const bool quitOnLastWindow = QGuiApplication::quitOnLastWindowClosed();
     QGuiApplication::setQuitOnLastWindowClosed(false);
     hide();
-    Form1 *successor = open(m_loader);
+    Form1 *successor = open(m_loader, m_reports);
     QGuiApplication::setQuitOnLastWindowClosed(quitOnLastWindow);
     deleteLater();
     emit replaced(successor);
-}
-
-void Form1::objectChange(toolkit::Image *object, toolkit::Selector *object2,
-                         toolkit::Selector *object3, qint16 statement)
-{
-    catalogue::objectChange(m_loader, object, object2, object3, statement);
 }
 
 } // namespace app

@@ -6,11 +6,11 @@ namespace {
 
 using enum ControlKind;
 
-constexpr toolkit::Selector::Settings noRange{}; // the toolkit's defaults: 0..32767 at 0
-constexpr toolkit::Selector::Settings objectTypes{1, 67, 1, true};
-constexpr toolkit::Selector::Settings wallTypes{1, 5, 1, true};
-constexpr toolkit::Selector::Settings disabledVariants{noRange.min, noRange.max, noRange.value,
-                                                       false};
+constexpr toolkit::Selector::StartState noRange{}; // the toolkit's defaults: 0..32767 at 0
+constexpr toolkit::Selector::StartState objectTypes{1, 67, 1, true};
+constexpr toolkit::Selector::StartState wallTypes{1, 5, 1, true};
+constexpr toolkit::Selector::StartState disabledVariants{noRange.min, noRange.max, noRange.value,
+                                                         false};
 
 constexpr int noTab = -1;
 

@@ -34,7 +34,7 @@ struct ControlDesign
     ControlKind kind;
     int index;
     int left, top, width, height; // twips
-    toolkit::Selector::Settings selector;
+    toolkit::Selector::StartState selector;
     int tabIndex;
     const char *picture;
     bool visible;

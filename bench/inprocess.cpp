@@ -5,7 +5,6 @@
 #include "catalogue/filepictureloader.h"
 #include "framewatch.h"
 #include "residentmemory.h"
-#include "toolkit/eventdispatch.h"
 #include "toolkit/image.h"
 #include "toolkit/imagehost.h"
 #include "toolkit/selector.h"
@@ -41,10 +40,10 @@ double elapsedMs(const QElapsedTimer &timer)
     return static_cast<double>(timer.nsecsElapsed()) / 1e6;
 }
 
-// Every handler's error would otherwise open a message box and stall the run.
-void failOnErrorReport()
+// A failure would otherwise open a message box and stall the run.
+void failOnErrorReport(app::Form1 *form)
 {
-    toolkit::setErrorReporter([](const QString &message) {
+    QObject::connect(form, &app::Form1::failed, [](const QString &message) {
         std::fprintf(stderr, "error report: %s\n", qPrintable(message));
         std::exit(2);
     });
@@ -55,7 +54,7 @@ void failOnErrorReport()
 void click(const toolkit::Image *image)
 {
     QWidget *widget = image->host();
-    const QPointF centre = QRectF(image->geometry()).center();
+    const QPointF centre = QRectF(image->rect()).center();
     const QPointF global = widget->mapToGlobal(centre);
     QMouseEvent press(QEvent::MouseButtonPress, centre, global, Qt::LeftButton, Qt::LeftButton,
                       Qt::NoModifier);
@@ -69,7 +68,7 @@ void click(const toolkit::Image *image)
 class Editor
 {
 public:
-    Editor() : m_form(app::Form1::open(m_loader)) { follow(); }
+    Editor() : m_form(app::Form1::open(m_loader, app::Form1::Reports::SignalOnly)) { follow(); }
 
     app::Form1 *form() const { return m_form; }
     const catalogue::FilePictureLoader &loader() const { return m_loader; }
@@ -80,6 +79,7 @@ public:
 private:
     void follow()
     {
+        failOnErrorReport(m_form);
         QObject::connect(m_form, &app::Form1::replaced, [this](app::Form1 *successor) {
             m_form = successor;
             follow();
@@ -281,7 +281,6 @@ int longRun()
 
 int runChildTask(const QStringList &arguments)
 {
-    failOnErrorReport();
     const QString task = arguments.value(0);
     const QString subject = arguments.value(1);
     if (task == QLatin1String("startup"))

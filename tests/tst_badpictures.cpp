@@ -9,7 +9,6 @@
 #include "catalogue/objectcatalogue.h"
 #include "catalogue/picturepath.h"
 #include "shownimage.h"
-#include "toolkit/eventdispatch.h"
 #include "toolkit/image.h"
 
 #include <QBuffer>
@@ -324,11 +323,11 @@ void TestBadPictures::clickOnCell()
     PictureFolder pictures;
     QVERIFY(pictures.prepare(setup, bytes));
     const catalogue::FilePictureLoader loader(pictures.documents);
+    const std::unique_ptr<app::Form1> window(
+        app::Form1::open(loader, app::Form1::Reports::SignalOnly));
     QStringList reports;
-    const toolkit::ErrorReporter previous =
-        toolkit::setErrorReporter([&reports](const QString &message) { reports << message; });
-    const auto restore = qScopeGuard([&previous] { toolkit::setErrorReporter(previous); });
-    const std::unique_ptr<app::Form1> window(app::Form1::open(loader));
+    QObject::connect(window.get(), &app::Form1::failed,
+                     [&reports](const QString &message) { reports << message; });
     QVERIFY(QTest::qWaitForWindowExposed(window.get()));
 
     toolkit::Image *cell = window->Piece.element(37);

@@ -97,13 +97,13 @@ QByteArray fingerprint(const QPixmap &picture)
 
 QString describe(const toolkit::Image *image)
 {
-    const QRect g = image->geometry();
+    const QRect g = image->rect();
     return QStringLiteral("(%1, %2) %3x%4 %5")
         .arg(g.x())
         .arg(g.y())
         .arg(g.width())
         .arg(g.height())
-        .arg(image->isVisible() ? "visible" : "hidden");
+        .arg(image->Visible() ? "visible" : "hidden");
 }
 
 // One line per board element, sample and selector, with everything that a new window must
@@ -240,7 +240,7 @@ void TestBoard::edgePositions()
     QVERIFY(element);
     QCOMPARE(element->Left(), float(topLeft.x()));
     QCOMPARE(element->Top(), float(topLeft.y()));
-    QCOMPARE(element->pos(), topLeft);
+    QCOMPARE(element->rect().topLeft(), topLeft);
 }
 
 void TestBoard::everyElementAtItsGridPlace()
@@ -251,7 +251,7 @@ void TestBoard::everyElementAtItsGridPlace()
         const toolkit::Image *element = arrayOf(*m_form, place.array).element(place.index);
         const QString where = QStringLiteral("%1(%2)").arg(place.array).arg(place.index);
         QVERIFY2(element, qPrintable(where + " missing"));
-        QVERIFY2(element->geometry() == QRect(place.topLeft, designOf(place.array).size),
+        QVERIFY2(element->rect() == QRect(place.topLeft, designOf(place.array).size),
                  qPrintable(where + " at " + describe(element)));
         QCOMPARE(element->host(), m_form->centralWidget());
     }
@@ -263,7 +263,7 @@ void TestBoard::everyElementVisible()
     QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
     for (const Placement &place : gridPlaces()) {
         const toolkit::Image *element = arrayOf(*m_form, place.array).element(place.index);
-        QVERIFY2(element && element->isVisible() && element->host()->isVisible(),
+        QVERIFY2(element && element->Visible() && element->host()->isVisible(),
                  qPrintable(QStringLiteral("%1(%2)").arg(place.array).arg(place.index)));
     }
 }
@@ -298,7 +298,7 @@ void TestBoard::boardTilesTheSquare()
     for (const ArrayDesign &array : arrays) {
         const toolkit::ControlArray &elements = arrayOf(*m_form, array.name);
         for (int n = 0; n < array.count; ++n) {
-            const QRect rect = elements.element(n)->geometry();
+            const QRect rect = elements.element(n)->rect();
             QVERIFY2(QRect(0, 0, BoardSide, BoardSide).contains(rect),
                      qPrintable(QStringLiteral("%1(%2) leaves the board").arg(array.name).arg(n)));
             for (int y = rect.top(); y <= rect.bottom(); ++y) {

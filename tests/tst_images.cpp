@@ -13,8 +13,6 @@
 
 namespace {
 
-using Fit = toolkit::Image::Fit;
-
 // A picture whose left half is `left` and right half `right`, so that a scaled copy shows where
 // it was stretched to.
 QPixmap twoColourPicture(QSize size, QColor left, QColor right)
@@ -57,8 +55,8 @@ struct Overlap
         host.show();
     }
     RecordingHost host;
-    toolkit::Image *red = new toolkit::Image(Fit::Natural, onePicture({40, 40}, Qt::red), &host);
-    toolkit::Image *blue = new toolkit::Image(Fit::Natural, onePicture({40, 40}, Qt::blue), &host);
+    toolkit::Image *red = new toolkit::Image(false, onePicture({40, 40}, Qt::red), &host);
+    toolkit::Image *blue = new toolkit::Image(false, onePicture({40, 40}, Qt::blue), &host);
 };
 
 QColor shownAt(toolkit::ImageHost &host, QPoint point)
@@ -73,8 +71,6 @@ bool samePicture(const QPixmap &a, const QPixmap &b)
 }
 
 } // namespace
-
-Q_DECLARE_METATYPE(Fit)
 
 class TestImages : public QObject
 {
@@ -98,13 +94,13 @@ private slots:
 void TestImages::boardImageTakesThePictureSize()
 {
     toolkit::ImageHost client;
-    toolkit::Image image(Fit::Natural, twoColourPicture({32, 32}, Qt::white, Qt::white), &client);
+    toolkit::Image image(false, twoColourPicture({32, 32}, Qt::white, Qt::white), &client);
     image.setLeft(84.0f);
     image.setTop(126.0f);
-    QCOMPARE(image.geometry(), QRect(84, 126, 32, 32));
+    QCOMPARE(image.rect(), QRect(84, 126, 32, 32));
 
     image.setPicture(twoColourPicture({40, 12}, Qt::red, Qt::blue));
-    QCOMPARE(image.geometry(), QRect(84, 126, 40, 12));
+    QCOMPARE(image.rect(), QRect(84, 126, 40, 12));
     QCOMPARE(image.Left(), 84.0f);
     QCOMPARE(image.Top(), 126.0f);
 }
@@ -113,11 +109,12 @@ void TestImages::sampleImageKeepsItsSize()
 {
     toolkit::ImageHost client;
     client.resize(492, 493);
-    toolkit::Image image(Fit::Stretch, twoColourPicture({32, 32}, Qt::white, Qt::white), &client);
-    image.setGeometry({410, 410, 64, 64});
+    toolkit::Image image(true, twoColourPicture({32, 32}, Qt::white, Qt::white), &client);
+    placeImage(&image, {410, 410});
+    image.setSize({64, 64});
 
     image.setPicture(twoColourPicture({10, 40}, Qt::red, Qt::blue));
-    QCOMPARE(image.geometry(), QRect(410, 410, 64, 64));
+    QCOMPARE(image.rect(), QRect(410, 410, 64, 64));
     // The 10 x 40 picture fills the whole 64 x 64 image, its halves side by side.
     const QImage shown = shownImage(&image);
     QCOMPARE(shown.size(), QSize(64, 64));
@@ -129,22 +126,23 @@ void TestImages::sampleImageKeepsItsSize()
 
 void TestImages::createCopiesElementZero_data()
 {
-    QTest::addColumn<Fit>("fit");
+    QTest::addColumn<bool>("stretches");
     QTest::addColumn<QSize>("size");
-    QTest::newRow("board image") << Fit::Natural << QSize(10, 32);
-    QTest::newRow("stretching image") << Fit::Stretch << QSize(20, 64);
+    QTest::newRow("board image") << false << QSize(10, 32);
+    QTest::newRow("stretching image") << true << QSize(20, 64);
 }
 
 void TestImages::createCopiesElementZero()
 {
-    QFETCH(Fit, fit);
+    QFETCH(bool, stretches);
     QFETCH(QSize, size);
 
     toolkit::ImageHost client;
     auto *first =
-        new toolkit::Image(fit, twoColourPicture({10, 32}, Qt::black, Qt::white), &client);
-    first->setGeometry(QRect(QPoint(32, 0), size));
-    toolkit::ControlArray array(first);
+        new toolkit::Image(stretches, twoColourPicture({10, 32}, Qt::black, Qt::white), &client);
+    placeImage(first, {32, 0});
+    first->setSize(size);
+    toolkit::ControlArray array(first, nullptr);
     client.show();
 
     toolkit::Image *created = array.create(37);
@@ -152,12 +150,12 @@ void TestImages::createCopiesElementZero()
     QCOMPARE(array.element(37), created);
     QVERIFY(created != first);
     QCOMPARE(created->host(), &client);
-    QCOMPARE(created->fit(), fit);
+    QCOMPARE(created->stretches(), stretches);
     QCOMPARE(created->size(), size);
     QVERIFY(samePicture(created->Picture(), first->Picture()));
-    QVERIFY(created->isHidden());
-    QVERIFY(first->isVisible());
-    QVERIFY(client.imageAt(first->geometry().center()) == first);
+    QVERIFY(!created->Visible());
+    QVERIFY(first->Visible());
+    QVERIFY(client.imageAt(first->rect().center()) == first);
     QCOMPARE(array.count(), 2);
     QVERIFY(!array.element(1));
     QVERIFY(!array.element(36));
@@ -185,8 +183,9 @@ void TestImages::createOfATakenOrInvalidIndexThrows()
     QFETCH(int, index);
 
     toolkit::ImageHost client;
-    toolkit::ControlArray array(new toolkit::Image(
-        Fit::Natural, twoColourPicture({32, 32}, Qt::white, Qt::white), &client));
+    toolkit::ControlArray array(
+        new toolkit::Image(false, twoColourPicture({32, 32}, Qt::white, Qt::white), &client),
+        nullptr);
     toolkit::Image *five = array.create(5);
     const int children = client.findChildren<toolkit::Image *>().size();
 
@@ -200,10 +199,12 @@ void TestImages::clickReportsTheElementsIndex()
 {
     toolkit::ImageHost client;
     client.resize(400, 100);
-    toolkit::ControlArray array(new toolkit::Image(
-        Fit::Natural, twoColourPicture({32, 32}, Qt::white, Qt::white), &client));
+    toolkit::ControlArray array(
+        new toolkit::Image(false, twoColourPicture({32, 32}, Qt::white, Qt::white), &client),
+        nullptr);
     QList<qint16> clicked;
-    array.setClickHandler([&clicked](qint16 index) { clicked << index; });
+    QObject::connect(&array, &toolkit::ControlArray::clicked,
+                     [&clicked](qint16 index) { clicked << index; });
 
     const QList<int> indices{0, 1, 9, 37, 32767};
     for (int i = 0; i < indices.size(); ++i) {
@@ -211,7 +212,7 @@ void TestImages::clickReportsTheElementsIndex()
             array.create(indices[i]);
         toolkit::Image *element = array.element(indices[i]);
         element->setLeft(42.0f * i);
-        element->show();
+        element->setVisible(true);
     }
     client.show();
     QVERIFY(QTest::qWaitForWindowExposed(&client));
@@ -225,18 +226,18 @@ void TestImages::clickReportsTheElementsIndex()
 void TestImages::laterImagesLieAbove()
 {
     Overlap images;
-    images.red->move({10, 10});
-    images.blue->move({30, 30});
+    placeImage(images.red, {10, 10});
+    placeImage(images.blue, {30, 30});
     QCOMPARE(shownAt(images.host, {20, 20}), QColor(Qt::red));
     QCOMPARE(shownAt(images.host, {40, 40}), QColor(Qt::blue));
     QCOMPARE(shownAt(images.host, {100, 20}), QColor(Qt::white));
 
-    images.blue->hide();
+    images.blue->setVisible(false);
     QCOMPARE(shownAt(images.host, {40, 40}), QColor(Qt::red));
     QCOMPARE(shownAt(images.host, {60, 60}), QColor(Qt::white));
 
-    images.blue->show();
-    images.blue->move({120, 30});
+    images.blue->setVisible(true);
+    placeImage(images.blue, {120, 30});
     QCOMPARE(shownAt(images.host, {40, 40}), QColor(Qt::red));
     QCOMPARE(shownAt(images.host, {130, 40}), QColor(Qt::blue));
 }
@@ -277,12 +278,12 @@ void TestImages::clickGoesToTheTopmostVisibleImage()
     QFETCH(QString, clicked);
 
     Overlap images;
-    images.red->move({10, 10});
-    images.blue->move({30, 30});
+    placeImage(images.red, {10, 10});
+    placeImage(images.blue, {30, 30});
     images.blue->setVisible(!blueHidden);
     QStringList clicks;
-    images.red->setClickHandler([&clicks] { clicks << "red"; });
-    images.blue->setClickHandler([&clicks] { clicks << "blue"; });
+    QObject::connect(images.red, &toolkit::Image::clicked, [&clicks] { clicks << "red"; });
+    QObject::connect(images.blue, &toolkit::Image::clicked, [&clicks] { clicks << "blue"; });
     QVERIFY(QTest::qWaitForWindowExposed(&images.host));
 
     QTest::mousePress(&images.host, button, {}, press);
@@ -297,7 +298,7 @@ void TestImages::changesRepaintOnlyTheirPlace_data()
     const QRect red(10, 10, 40, 40);
     QTest::newRow("new picture, same size") << 0 << QRegion(red);
     QTest::newRow("new picture, other size") << 1 << (QRegion(red) + QRect(10, 10, 60, 20));
-    QTest::newRow("move") << 2 << (QRegion(red) + QRect(120, 30, 40, 40));
+    QTest::newRow("move") << 2 << (QRegion(red) + QRect(120, 10, 40, 40));
     QTest::newRow("hide") << 3 << QRegion(red);
     QTest::newRow("unchanged place") << 4 << QRegion();
 }
@@ -308,8 +309,8 @@ void TestImages::changesRepaintOnlyTheirPlace()
     QFETCH(QRegion, repainted);
 
     Overlap images;
-    images.blue->hide();
-    images.red->move({10, 10});
+    images.blue->setVisible(false);
+    placeImage(images.red, {10, 10});
     QVERIFY(QTest::qWaitForWindowExposed(&images.host));
     QTRY_VERIFY(!images.host.repainted.isEmpty());
     QTest::qWait(20);
@@ -323,14 +324,14 @@ void TestImages::changesRepaintOnlyTheirPlace()
         images.red->setPicture(onePicture({60, 20}, Qt::green));
         break;
     case 2:
-        images.red->move({120, 30});
+        images.red->setLeft(120.0f);
         break;
     case 3:
-        images.red->hide();
+        images.red->setVisible(false);
         break;
     case 4:
         images.red->setLeft(10.0f);
-        images.blue->move({100, 50});
+        placeImage(images.blue, {100, 50});
         break;
     }
     QTest::qWait(50);

@@ -2,18 +2,16 @@
 // real key presses, and program writes, each checked for the value it leaves and for the change
 // events it raises.
 
-#include "toolkit/eventdispatch.h"
 #include "toolkit/selector.h"
 
 #include <QProxyStyle>
 #include <QScrollBar>
 #include <QStyleOptionSlider>
 #include <QtTest>
-#include <stdexcept>
 
 namespace {
 
-using Settings = toolkit::Selector::Settings;
+using StartState = toolkit::Selector::StartState;
 
 enum class Input
 {
@@ -125,12 +123,13 @@ public:
 // sees each time it runs.
 struct Bench
 {
-    Bench(Qt::Orientation orientation, Settings settings)
+    Bench(Qt::Orientation orientation, StartState settings)
         : selector(new toolkit::Selector(orientation, settings, &host))
     {
         selector->setGeometry(orientation == Qt::Horizontal ? QRect(0, 0, 64, 17)
                                                             : QRect(0, 0, 17, 64));
-        selector->setChangeHandler([this] { seen.append(selector->Value()); });
+        QObject::connect(selector, &toolkit::Selector::changed,
+                         [this] { seen.append(selector->Value()); });
         host.resize(100, 100);
         host.show();
     }
@@ -166,7 +165,6 @@ private slots:
     void dragRaisesOnlyOnRelease();
     void disabledSelectorIgnoresTheUser_data();
     void disabledSelectorIgnoresTheUser();
-    void handlerErrorIsReported();
 };
 
 void TestSelector::programWriteRaisesInsideTheWrite()
@@ -372,23 +370,6 @@ void TestSelector::disabledSelectorIgnoresTheUser()
     QVERIFY(bench.selector->Enabled());
     send(bench.bar(), Input::KeyUp);
     QCOMPARE(bench.seen, (QList<qint16>{4, 3}));
-}
-
-// A failing change handler is reported; the value it was raised for stays.
-void TestSelector::handlerErrorIsReported()
-{
-    QStringList reports;
-    const toolkit::ErrorReporter previous =
-        toolkit::setErrorReporter([&reports](const QString &message) { reports << message; });
-    Bench bench(Qt::Horizontal, {1, 5, 1, true});
-    bench.selector->setChangeHandler([] { throw std::runtime_error("no picture"); });
-
-    bench.selector->setValue(2);
-    send(bench.bar(), Input::KeyRight);
-    toolkit::setErrorReporter(previous);
-
-    QCOMPARE(reports, (QStringList{"no picture", "no picture"}));
-    QCOMPARE(bench.selector->Value(), qint16(3));
 }
 
 QTEST_MAIN(TestSelector)

@@ -6,7 +6,7 @@
 #include "app/form1.h"
 #include "catalogue/pictureloader.h"
 #include "shownimage.h"
-#include "toolkit/eventdispatch.h"
+#include "toolkit/controlarray.h"
 #include "toolkit/image.h"
 #include "toolkit/selector.h"
 
@@ -78,20 +78,18 @@ private:
     RecordingLoader m_loader;
     std::unique_ptr<app::Form1> m_form;
     QStringList m_reports;
-    toolkit::ErrorReporter m_previousReporter;
 };
 
 void TestWindow::init()
 {
-    m_previousReporter =
-        toolkit::setErrorReporter([this](const QString &message) { m_reports << message; });
-    m_form = std::make_unique<app::Form1>(m_loader);
+    m_form = std::make_unique<app::Form1>(m_loader, app::Form1::Reports::SignalOnly);
+    connect(m_form.get(), &app::Form1::failed, this,
+            [this](const QString &message) { m_reports << message; });
 }
 
 void TestWindow::cleanup()
 {
     m_form.reset();
-    toolkit::setErrorReporter(m_previousReporter);
     QVERIFY2(m_reports.isEmpty(), qPrintable(m_reports.join('\n')));
     m_reports.clear();
     m_loader.paths.clear();
@@ -185,8 +183,8 @@ void TestWindow::controlsAtTheirDesignRectangles()
     QCOMPARE(named.size(), 1);
     if (const auto *image = qobject_cast<const toolkit::Image *>(named.first())) {
         QCOMPARE(image->host(), client);
-        QCOMPARE(image->geometry(), rect);
-        QVERIFY(image->isVisible());
+        QCOMPARE(image->rect(), rect);
+        QVERIFY(image->Visible());
         return;
     }
     const auto *control = qobject_cast<const QWidget *>(named.first());

@@ -8,7 +8,7 @@
 
 namespace toolkit {
 
-ControlArray::ControlArray(Image *element0)
+ControlArray::ControlArray(Image *element0, QObject *parent) : QObject(parent)
 {
     m_elements.push_back(element0);
     attach(element0, 0);
@@ -33,9 +33,11 @@ Image *ControlArray::create(int index)
         throw std::invalid_argument("control array element " + std::to_string(index) +
                                     " cannot be created");
     const Image *first = m_elements.front();
-    auto *image = new Image(first->fit(), first->Picture(), first->host());
-    image->hide();
-    image->setGeometry(first->geometry());
+    auto *image = new Image(first->stretches(), first->Picture(), first->host());
+    image->setVisible(false);
+    image->setLeft(first->Left());
+    image->setTop(first->Top());
+    image->setSize(first->size());
     if (static_cast<std::size_t>(index) >= m_elements.size())
         m_elements.resize(static_cast<std::size_t>(index) + 1, nullptr);
     m_elements[static_cast<std::size_t>(index)] = image;
@@ -43,17 +45,9 @@ Image *ControlArray::create(int index)
     return image;
 }
 
-void ControlArray::setClickHandler(ClickHandler handler)
-{
-    m_clickHandler = std::move(handler);
-}
-
 void ControlArray::attach(Image *element, qint16 index)
 {
-    element->setClickHandler([this, index] {
-        if (m_clickHandler)
-            m_clickHandler(index);
-    });
+    connect(element, &Image::clicked, this, [this, index] { emit clicked(index); });
 }
 
 } // namespace toolkit

@@ -1,6 +1,5 @@
 #include "toolkit/image.h"
 
-#include "toolkit/eventdispatch.h"
 #include "toolkit/imagehost.h"
 
 #include <QPainter>
@@ -8,8 +7,8 @@
 
 namespace toolkit {
 
-Image::Image(Fit fit, const QPixmap &picture, ImageHost *host)
-    : QObject(host), m_host(host), m_fit(fit)
+Image::Image(bool stretches, const QPixmap &picture, ImageHost *host)
+    : QObject(host), m_host(host), m_stretches(stretches)
 {
     m_host->add(this);
     setPicture(picture);
@@ -24,30 +23,36 @@ Image::~Image()
 void Image::setPicture(const QPixmap &picture)
 {
     m_picture = picture;
-    if (m_fit == Fit::Natural && m_geometry.size() != m_picture.size())
-        resize(m_picture.size());
+    if (!m_stretches && m_rect.size() != m_picture.size())
+        setRect({m_rect.topLeft(), m_picture.size()});
     else
-        repaint();
+        update();
 }
 
 void Image::setLeft(float left)
 {
-    move({static_cast<int>(std::lround(left)), y()});
+    setRect({{static_cast<int>(std::lround(left)), m_rect.y()}, m_rect.size()});
 }
 
 void Image::setTop(float top)
 {
-    move({x(), static_cast<int>(std::lround(top))});
+    setRect({{m_rect.x(), static_cast<int>(std::lround(top))}, m_rect.size()});
+}
+
+void Image::setSize(QSize size)
+{
+    if (m_stretches)
+        setRect({m_rect.topLeft(), size});
 }
 
 // Both the place the image leaves and the place it takes are painted anew.
-void Image::setGeometry(const QRect &geometry)
+void Image::setRect(const QRect &rect)
 {
-    if (geometry == m_geometry)
+    if (rect == m_rect)
         return;
-    repaint();
-    m_geometry = geometry;
-    repaint();
+    update();
+    m_rect = rect;
+    update();
 }
 
 void Image::setVisible(bool visible)
@@ -56,12 +61,7 @@ void Image::setVisible(bool visible)
         return;
     m_visible = visible;
     if (m_host)
-        m_host->update(m_geometry);
-}
-
-void Image::setClickHandler(std::function<void()> handler)
-{
-    m_clickHandler = std::move(handler);
+        m_host->update(m_rect);
 }
 
 // A picture larger than an image that does not stretch is cut off at the image's edges.
@@ -69,34 +69,18 @@ void Image::paint(QPainter &painter) const
 {
     if (m_picture.isNull())
         return;
-    if (m_fit == Fit::Stretch) {
-        painter.drawPixmap(m_geometry, m_picture);
+    if (m_stretches) {
+        painter.drawPixmap(m_rect, m_picture);
         return;
     }
-    const QSize shown = m_geometry.size().boundedTo(m_picture.size());
-    painter.drawPixmap(QRect(m_geometry.topLeft(), shown), m_picture, QRect(QPoint(0, 0), shown));
+    const QSize shown = m_rect.size().boundedTo(m_picture.size());
+    painter.drawPixmap(QRect(m_rect.topLeft(), shown), m_picture, QRect(QPoint(0, 0), shown));
 }
 
-QImage Image::renderedImage() const
-{
-    QImage image(m_geometry.size(), QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QPainter painter(&image);
-    painter.translate(-m_geometry.topLeft());
-    paint(painter);
-    return image;
-}
-
-void Image::click() const
-{
-    if (m_clickHandler)
-        runHandler(m_clickHandler);
-}
-
-void Image::repaint() const
+void Image::update() const
 {
     if (m_visible && m_host)
-        m_host->update(m_geometry);
+        m_host->update(m_rect);
 }
 
 } // namespace toolkit

@@ -19,10 +19,16 @@ ImageHost::~ImageHost()
         image->m_host = nullptr;
 }
 
-Image *ImageHost::imageAt(QPoint position) const
+Image *ImageHost::imageAt(QPointF position) const
 {
-    const auto found = std::find_if(m_images.rbegin(), m_images.rend(), [position](Image *image) {
-        return image->isVisible() && image->geometry().contains(position);
+    // A pointer position names the top-left corner of a device pixel; the painting covers the
+    // pixels whose centres lie inside an image's rectangle.
+    const qreal halfPixel = 0.5 / devicePixelRatioF();
+    const QPointF centre = position + QPointF(halfPixel, halfPixel);
+    const auto found = std::find_if(m_images.rbegin(), m_images.rend(), [centre](Image *image) {
+        const QRectF shown = image->rect();
+        return image->Visible() && shown.left() <= centre.x() && centre.x() < shown.right() &&
+               shown.top() <= centre.y() && centre.y() < shown.bottom();
     });
     return found == m_images.rend() ? nullptr : *found;
 }
@@ -36,7 +42,7 @@ void ImageHost::paintEvent(QPaintEvent *event)
     paintBackground(painter, event->rect());
     const QRegion &region = event->region();
     for (const Image *image : m_images) {
-        if (image->isVisible() && region.intersects(image->geometry()))
+        if (image->Visible() && region.intersects(image->rect()))
             image->paint(painter);
     }
 }
@@ -45,7 +51,7 @@ void ImageHost::paintEvent(QPaintEvent *event)
 // takes it.
 void ImageHost::mousePressEvent(QMouseEvent *event)
 {
-    m_pressed = event->button() == Qt::LeftButton ? imageAt(event->position().toPoint()) : nullptr;
+    m_pressed = event->button() == Qt::LeftButton ? imageAt(event->position()) : nullptr;
     if (!m_pressed)
         QWidget::mousePressEvent(event);
 }
@@ -53,9 +59,8 @@ void ImageHost::mousePressEvent(QMouseEvent *event)
 void ImageHost::mouseReleaseEvent(QMouseEvent *event)
 {
     Image *pressed = std::exchange(m_pressed, nullptr);
-    if (pressed && event->button() == Qt::LeftButton &&
-        imageAt(event->position().toPoint()) == pressed)
-        pressed->click();
+    if (pressed && event->button() == Qt::LeftButton && imageAt(event->position()) == pressed)
+        emit pressed->clicked();
     else
         QWidget::mouseReleaseEvent(event);
 }
@@ -70,8 +75,8 @@ void ImageHost::remove(Image *image)
     std::erase(m_images, image);
     if (m_pressed == image)
         m_pressed = nullptr;
-    if (image->isVisible())
-        update(image->geometry());
+    if (image->Visible())
+        update(image->rect());
 }
 
 } // namespace toolkit

@@ -12,6 +12,8 @@ class Image;
 // order they were created (later ones above earlier ones) with one painter, and turns a left-button
 // press and release on the same topmost image into that image's click. Real widgets placed on the
 // host always lie above its images.
+// A point is looked up where the painting puts it: at a fractional scale, the image that shows a
+// device pixel is the one whose rectangle holds that pixel's centre.
 class ImageHost : public QWidget
 {
     Q_OBJECT
@@ -22,8 +24,9 @@ public:
 
     // The images in creation order, the lowest first.
     const std::vector<Image *> &images() const { return m_images; }
-    // The topmost visible image covering `position`, or nullptr.
-    Image *imageAt(QPoint position) const;
+    // The topmost visible image that shows the device pixel at `position` (in the host's
+    // coordinates, as a mouse event gives them), or nullptr.
+    Image *imageAt(QPointF position) const;
 
 protected:
     // Paints what lies beneath the images within `area`; nothing by default, so that the parent's

@@ -1,18 +1,16 @@
 #include "toolkit/selector.h"
 
-#include "toolkit/eventdispatch.h"
-
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionSlider>
 #include <QWheelEvent>
 #include <algorithm>
+#include <cstdlib>
 
 namespace toolkit {
-
-namespace {
 
 // The bar the user operates. Arrow keys step the same way on both orientations (Right and Down
 // add one, Left and Up take one away), and only the left button steps it: a middle click would
@@ -52,10 +50,11 @@ protected:
     {
         const QPoint delta = event->angleDelta();
         m_wheelTurn += delta.y() != 0 ? delta.y() : delta.x();
-        for (; m_wheelTurn >= notch; m_wheelTurn -= notch)
-            triggerAction(SliderSingleStepSub);
-        for (; m_wheelTurn <= -notch; m_wheelTurn += notch)
-            triggerAction(SliderSingleStepAdd);
+        const int steps = m_wheelTurn / notch;
+        m_wheelTurn -= steps * notch;
+        m_inputEnded = false;
+        for (int step = 0; step < std::abs(steps) && !m_inputEnded; ++step)
+            triggerAction(steps > 0 ? SliderSingleStepSub : SliderSingleStepAdd);
         event->accept();
     }
 
@@ -75,9 +74,41 @@ protected:
             event->ignore();
     }
 
+public:
+    void endUserInput()
+    {
+        m_inputEnded = true;
+        m_wheelTurn = 0;
+        if (repeatAction() == SliderNoAction && !isSliderDown())
+            return;
+        // The bar's own release ends its press; it must not take the thumb's place as a value.
+        const QSignalBlocker quiet(this);
+        QMouseEvent release(QEvent::MouseButtonRelease, QPointF(), QPointF(), Qt::LeftButton,
+                            Qt::NoButton, Qt::NoModifier);
+        QScrollBar::mouseReleaseEvent(&release);
+        setRepeatAction(SliderNoAction);
+    }
+
+protected:
+    // The focused bar is framed in the highlight colour, inside its own rectangle: not every
+    // style shows the focus on a scroll bar, and the arrow keys act on the focused one.
+    void paintEvent(QPaintEvent *event) override
+    {
+        QScrollBar::paintEvent(event);
+        if (!hasFocus())
+            return;
+        QPainter painter(this);
+        painter.setPen(QPen(palette().color(QPalette::Highlight), focusFrameWidth));
+        painter.setBrush(Qt::NoBrush);
+        const int inset = focusFrameWidth / 2;
+        painter.drawRect(rect().adjusted(inset, inset, -inset, -inset));
+    }
+
 private:
+    static constexpr int focusFrameWidth = 2;
     static constexpr int notch = 120; // one step of an ordinary mouse wheel, in eighths of a degree
     int m_wheelTurn = 0;
+    bool m_inputEnded = false;
 
     // Some styles make a left click on the track jump the thumb to the pointer; here a track
     // click is always one step towards the pointer. Returns whether the click was taken.
@@ -100,17 +131,15 @@ private:
     }
 };
 
-} // namespace
-
-Selector::Selector(Qt::Orientation orientation, const Settings &settings, QWidget *parent)
-    : QWidget(parent), m_bar(new SelectorBar(orientation, this)), m_min(settings.min),
-      m_max(settings.max), m_value(settings.value)
+Selector::Selector(Qt::Orientation orientation, const StartState &start, QWidget *parent)
+    : QWidget(parent), m_bar(new SelectorBar(orientation, this)), m_min(start.min),
+      m_max(start.max), m_value(start.value)
 {
     // The selector takes part in the tab order as a whole; the focus itself goes to its bar.
     setFocusPolicy(m_bar->focusPolicy());
     setFocusProxy(m_bar);
     showValue();
-    QWidget::setEnabled(settings.enabled);
+    QWidget::setEnabled(start.enabled);
     connect(m_bar, &QScrollBar::valueChanged, this, &Selector::takeUserValue);
 }
 
@@ -132,7 +161,7 @@ void Selector::setValue(qint16 value)
         return;
     m_value = value;
     showValue();
-    raiseChange();
+    emit changed();
 }
 
 void Selector::setEnabled(bool enabled)
@@ -140,9 +169,15 @@ void Selector::setEnabled(bool enabled)
     QWidget::setEnabled(enabled);
 }
 
-void Selector::setChangeHandler(std::function<void()> handler)
+void Selector::endUserInput()
 {
-    m_changeHandler = std::move(handler);
+    m_bar->endUserInput();
+    showValue();
+}
+
+QScrollBar *Selector::scrollBar() const
+{
+    return m_bar;
 }
 
 void Selector::resizeEvent(QResizeEvent *)
@@ -164,13 +199,7 @@ void Selector::takeUserValue(int value)
     if (value == m_value)
         return;
     m_value = static_cast<qint16>(value);
-    raiseChange();
-}
-
-void Selector::raiseChange()
-{
-    if (m_changeHandler)
-        runHandler(m_changeHandler);
+    emit changed();
 }
 
 } // namespace toolkit

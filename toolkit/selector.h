@@ -1,22 +1,24 @@
 #pragma once
 
 #include <QWidget>
-#include <functional>
 
 class QScrollBar;
 
 namespace toolkit {
 
+class SelectorBar;
+
 // A scroll bar that selects a whole number. Its `Value` stays where the program put it even when
-// it lies outside `Min`..`Max` (the bar on screen then shows the nearest end), and its change
-// handler runs synchronously: inside setValue() when the program writes a different value, and
-// after every user step (arrow or track click, arrow key) or the release of a dragged thumb.
+// it lies outside `Min`..`Max` (the bar on screen then shows the nearest end), and it signals
+// changed() synchronously: inside setValue() when the program writes a different value, and after
+// every user step (arrow or track click, arrow key, wheel notch) or the release of a dragged thumb.
 class Selector : public QWidget
 {
     Q_OBJECT
 
 public:
-    struct Settings
+    // What the window's design gives a selector when it is created.
+    struct StartState
     {
         qint16 min = 0;
         qint16 max = 32767;
@@ -24,24 +26,31 @@ public:
         bool enabled = true;
     };
 
-    Selector(Qt::Orientation orientation, const Settings &settings, QWidget *parent);
+    Selector(Qt::Orientation orientation, const StartState &start, QWidget *parent);
 
     qint16 Min() const { return m_min; }
     qint16 Max() const { return m_max; }
     qint16 Value() const { return m_value; }
     bool Enabled() const { return isEnabled(); }
 
-    // Narrowing the range never moves `Value` and raises nothing.
+    // Narrowing the range never moves `Value` and signals nothing.
     void setMin(qint16 min);
     void setMax(qint16 max);
-    // Raises the change handler, before returning, when `value` differs from `Value`.
+    // Signals changed(), before returning, when `value` differs from `Value`.
     void setValue(qint16 value);
     void setEnabled(bool enabled);
 
-    void setChangeHandler(std::function<void()> handler);
+    // Ends whatever the user is doing with the bar at once: an arrow or track held down stops
+    // repeating, a dragged thumb goes back to `Value`, the rest of a wheel turn is dropped. Nothing
+    // is signalled. Used before a report takes the input away from the window, so that no press is
+    // left half done behind it.
+    void endUserInput();
 
     // The scroll bar the user works with, e.g. to send it input.
-    QScrollBar *scrollBar() const { return m_bar; }
+    QScrollBar *scrollBar() const;
+
+signals:
+    void changed();
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
@@ -49,13 +58,11 @@ protected:
 private:
     void showValue();
     void takeUserValue(int value);
-    void raiseChange();
 
-    QScrollBar *m_bar;
+    SelectorBar *m_bar;
     qint16 m_min;
     qint16 m_max;
     qint16 m_value;
-    std::function<void()> m_changeHandler;
 };
 
 } // namespace toolkit

@@ -1,0 +1,106 @@
+// The window's selection routine, Form1::objectChange(), and its steps.
+
+#include "app/objectchange.h"
+
+#include "app/form1.h"
+#include "catalogue/objectcatalogue.h"
+#include "catalogue/pictureloader.h"
+#include "catalogue/wallcatalogue.h"
+#include "toolkit/image.h"
+#include "toolkit/selector.h"
+
+#include <QScopeGuard>
+#include <stdexcept>
+#include <utility>
+
+namespace app {
+
+using toolkit::Image;
+using toolkit::Selector;
+
+void Form1::objectChange(Image *object, Selector *object2, Selector *object3, qint16 statement)
+{
+    ++m_routineDepth;
+    const auto leave = qScopeGuard([this] { --m_routineDepth; });
+    if (statement == ObjectKind)
+        selectObject(*object, *object2, object3);
+    else if (statement == HorizontalWallKind)
+        selectWall(*object, *object2, true);
+    else if (statement == VerticalWallKind)
+        selectWall(*object, *object2, false);
+}
+
+// Every type is tested, in order, against the selector's value as it stands at that moment.
+void Form1::selectObject(Image &object, const Selector &types, Selector *variants)
+{
+    const auto catalogue = catalogue::objectTypes();
+    for (int t = 1; t <= static_cast<int>(catalogue.size()); ++t) {
+        if (types.Value() != t)
+            continue;
+        if (!variants)
+            throw std::invalid_argument("an object selection needs a variant selector");
+        showObjectType(object, *variants, t);
+    }
+}
+
+// Loads the picture of type `type` that the variant selector designates, after lining the selector
+// up with the type; a type with one picture disables the selector instead.
+void Form1::showObjectType(Image &object, Selector &variants, int type)
+{
+    const catalogue::ObjectType &entry =
+        catalogue::objectTypes()[static_cast<std::size_t>(type - 1)];
+    if (!entry.hasVariants()) {
+        loadPictureInto(object, entry.pictures.front());
+        variants.setEnabled(false);
+        return;
+    }
+    alignVariantSelector(variants, entry.variantCount());
+    for (int k = 1; k <= entry.variantCount(); ++k) {
+        if (variants.Value() == k)
+            loadPictureInto(object, entry.pictures[static_cast<std::size_t>(k - 1)]);
+    }
+}
+
+// Lines the variant selector up with a type of `count` variants. A selector that was disabled
+// starts again at the first variant; an enabled one keeps its variant while it is in range.
+void Form1::alignVariantSelector(Selector &variants, int count)
+{
+    variants.setMin(1);
+    variants.setMax(static_cast<qint16>(count));
+    if (variants.Enabled() == false) {
+        writeVariant(variants, 1);
+        variants.setEnabled(true);
+        return;
+    }
+    const bool above = variants.Value() > count;
+    const bool below = variants.Value() < 1;
+    if (above || below)
+        writeVariant(variants, 1);
+}
+
+// Writing the value runs the variant selector's change handler, nested; when that fails, this
+// call fails too, right here.
+void Form1::writeVariant(Selector &variants, qint16 value)
+{
+    variants.setValue(value);
+    if (m_nestedFailure)
+        std::rethrow_exception(std::exchange(m_nestedFailure, nullptr));
+}
+
+void Form1::selectWall(Image &object, const Selector &walls, bool horizontal)
+{
+    const auto catalogue = catalogue::wallTypes();
+    for (int t = 1; t <= static_cast<int>(catalogue.size()); ++t) {
+        if (walls.Value() != t)
+            continue;
+        const catalogue::WallType &entry = catalogue[static_cast<std::size_t>(t - 1)];
+        loadPictureInto(object, horizontal ? entry.horizontal : entry.vertical);
+    }
+}
+
+void Form1::loadPictureInto(Image &object, const char *path)
+{
+    object.setPicture(m_loader.loadPicture(QString::fromLatin1(path)));
+}
+
+} // namespace app
