@@ -29,13 +29,11 @@ inline void placeImage(toolkit::Image *image, QPoint topLeft)
     image->setTop(static_cast<float>(topLeft.y()));
 }
 
-// The image alone as its host paints it, at its size, transparent where no picture lies.
+// The image alone as its host paints it: its picture, fitted to its size.
 inline QImage renderedImage(const toolkit::Image *image)
 {
     QImage rendered(image->rect().size(), QImage::Format_ARGB32_Premultiplied);
     rendered.fill(Qt::transparent);
-    QPainter painter(&rendered);
-    painter.translate(-image->rect().topLeft());
-    image->paint(painter);
+    QPainter(&rendered).drawPixmap(rendered.rect(), image->Picture());
     return rendered;
 }

@@ -89,6 +89,7 @@ private slots:
     void clickGoesToTheTopmostVisibleImage();
     void changesRepaintOnlyTheirPlace_data();
     void changesRepaintOnlyTheirPlace();
+    void clicksHitWhatIsDrawn();
 };
 
 void TestImages::boardImageTakesThePictureSize()
@@ -336,6 +337,58 @@ void TestImages::changesRepaintOnlyTheirPlace()
     }
     QTest::qWait(50);
     QCOMPARE(images.host.repainted, repainted);
+}
+
+// At any scale factor (CTest runs this again with QT_SCALE_FACTOR set), the image that a device
+// pixel shows is the one a pointer on that pixel reaches: a stretch of board with cells, slots and
+// posts of colours of their own, below a strip whose height is no whole number of device pixels.
+void TestImages::clicksHitWhatIsDrawn()
+{
+    QWidget window;
+    window.resize(140, 110);
+    RecordingHost host;
+    host.setParent(&window);
+    host.setGeometry(0, 23, 140, 84);
+    QHash<const toolkit::Image *, QRgb> colours;
+    for (int i = 0; i < 6; ++i) {
+        const int x = 42 * (i % 3), y = 42 * (i / 3);
+        const QList<QRect> parts{
+            {x, y, 32, 32}, {x + 32, y, 10, 32}, {x, y + 32, 32, 10}, {x + 32, y + 32, 10, 10}};
+        for (const QRect &part : parts) {
+            const QRgb colour =
+                qRgb(20 * i, 60 * int(colours.size() % 4), 200 - int(colours.size()));
+            auto *image = new toolkit::Image(false, onePicture(part.size(), colour), &host);
+            placeImage(image, part.topLeft());
+            colours.insert(image, colour);
+        }
+    }
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const qreal scale = window.devicePixelRatioF();
+    QImage drawn((QSizeF(window.size()) * scale).toSize(), QImage::Format_RGB32);
+    drawn.setDevicePixelRatio(scale);
+    window.render(&drawn);
+
+    const QRect hostPixels =
+        QRectF(QRectF(host.geometry()).topLeft() * scale, QSizeF(host.size()) * scale)
+            .toAlignedRect();
+    for (int y = hostPixels.top(); y <= hostPixels.bottom(); ++y) {
+        for (int x = hostPixels.left(); x <= hostPixels.right(); ++x) {
+            // Where the window system puts a pointer on device pixel (x, y).
+            const QPointF position = QPointF(x, y) / scale - QPointF(host.pos());
+            const toolkit::Image *hit = host.imageAt(position);
+            const QRgb shown = drawn.pixel(x, y);
+            if (hit ? shown != colours.value(hit) : colours.values().contains(shown))
+                QFAIL(qPrintable(QStringLiteral("at scale %1, device pixel (%2, %3) shows #%4, "
+                                                "and a click there reaches %5")
+                                     .arg(scale)
+                                     .arg(x)
+                                     .arg(y)
+                                     .arg(shown, 6, 16, QLatin1Char('0'))
+                                     .arg(hit ? QString::number(colours.value(hit), 16)
+                                              : QStringLiteral("no image"))));
+        }
+    }
 }
 
 QTEST_MAIN(TestImages)

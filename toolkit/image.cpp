@@ -2,7 +2,6 @@
 
 #include "toolkit/imagehost.h"
 
-#include <QPainter>
 #include <cmath>
 
 namespace toolkit {
@@ -62,19 +61,6 @@ void Image::setVisible(bool visible)
     m_visible = visible;
     if (m_host)
         m_host->update(m_rect);
-}
-
-// A picture larger than an image that does not stretch is cut off at the image's edges.
-void Image::paint(QPainter &painter) const
-{
-    if (m_picture.isNull())
-        return;
-    if (m_stretches) {
-        painter.drawPixmap(m_rect, m_picture);
-        return;
-    }
-    const QSize shown = m_rect.size().boundedTo(m_picture.size());
-    painter.drawPixmap(QRect(m_rect.topLeft(), shown), m_picture, QRect(QPoint(0, 0), shown));
 }
 
 void Image::update() const

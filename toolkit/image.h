@@ -4,8 +4,6 @@
 #include <QPixmap>
 #include <QRect>
 
-class QPainter;
-
 namespace toolkit {
 
 class ImageHost;
@@ -45,9 +43,6 @@ public:
 
     // The widget the image lives on; nullptr once the host is being destroyed.
     ImageHost *host() const { return m_host; }
-
-    // Draws the image where it lies, transparent where no picture covers it.
-    void paint(QPainter &painter) const;
 
 signals:
     void clicked();

@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QTransform>
 #include <algorithm>
 #include <utility>
 
@@ -19,31 +20,50 @@ ImageHost::~ImageHost()
         image->m_host = nullptr;
 }
 
+namespace {
+
+// A rectangle in device pixels, its edges moved to the nearest pixel boundaries, so that images
+// side by side meet without a seam or an overlap at any scale.
+QRect onPixelGrid(const QRectF &area)
+{
+    return QRect(QPoint(qRound(area.left()), qRound(area.top())),
+                 QPoint(qRound(area.right()) - 1, qRound(area.bottom()) - 1));
+}
+
+} // namespace
+
+// The window's pixels map to the device's at its device pixel ratio, and a pointer position is a
+// device pixel divided by that ratio: the pixel is found again, and the image drawn on it.
 Image *ImageHost::imageAt(QPointF position) const
 {
-    // A pointer position names the top-left corner of a device pixel; the painting covers the
-    // pixels whose centres lie inside an image's rectangle.
-    const qreal halfPixel = 0.5 / devicePixelRatioF();
-    const QPointF centre = position + QPointF(halfPixel, halfPixel);
-    const auto found = std::find_if(m_images.rbegin(), m_images.rend(), [centre](Image *image) {
-        const QRectF shown = image->rect();
-        return image->Visible() && shown.left() <= centre.x() && centre.x() < shown.right() &&
-               shown.top() <= centre.y() && centre.y() < shown.bottom();
+    const qreal ratio = devicePixelRatioF();
+    const QPoint origin = mapTo(window(), QPoint(0, 0));
+    const QTransform toDevice =
+        QTransform::fromTranslate(origin.x(), origin.y()) * QTransform::fromScale(ratio, ratio);
+    const QPointF onDevice = toDevice.map(position);
+    const QPoint pixel(qRound(onDevice.x()), qRound(onDevice.y()));
+    const auto found = std::find_if(m_images.rbegin(), m_images.rend(), [&](Image *image) {
+        return image->Visible() &&
+               onPixelGrid(toDevice.mapRect(QRectF(image->rect()))).contains(pixel);
     });
     return found == m_images.rend() ? nullptr : *found;
 }
 
 void ImageHost::paintBackground(QPainter &, const QRect &) {}
 
-// Only the images within the region to repaint are drawn; the painter clips to it anyway.
+// Only the images within the region to repaint are drawn; the painter clips to it anyway. They are
+// drawn in device pixels, on the grid imageAt() looks them up on.
 void ImageHost::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
     paintBackground(painter, event->rect());
     const QRegion &region = event->region();
+    const QTransform toDevice = painter.deviceTransform();
+    painter.setWorldTransform(toDevice.inverted());
     for (const Image *image : m_images) {
-        if (image->Visible() && region.intersects(image->rect()))
-            image->paint(painter);
+        if (image->Visible() && !image->Picture().isNull() && region.intersects(image->rect()))
+            painter.drawPixmap(onPixelGrid(toDevice.mapRect(QRectF(image->rect()))),
+                               image->Picture());
     }
 }
 

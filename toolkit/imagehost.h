@@ -13,7 +13,7 @@ class Image;
 // press and release on the same topmost image into that image's click. Real widgets placed on the
 // host always lie above its images.
 // A point is looked up where the painting puts it: at a fractional scale, the image that shows a
-// device pixel is the one whose rectangle holds that pixel's centre.
+// device pixel is the one a click on that pixel reaches.
 class ImageHost : public QWidget
 {
     Q_OBJECT

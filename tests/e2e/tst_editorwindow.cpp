@@ -10,6 +10,7 @@
 #include "xdotool.h"
 #include "xvfbserver.h"
 
+#include <QDir>
 #include <QFile>
 #include <QGuiApplication>
 #include <QTemporaryDir>
@@ -85,6 +86,10 @@ private slots:
     void clearMazeRestoresDesign();
     void missingPictureIsReported_data();
     void missingPictureIsReported();
+    void failureEndsThePress_data();
+    void failureEndsThePress();
+    void noHiddenKeyboardMode();
+    void focusedSelectorLooksDifferent();
 
 private:
     QString startEditor();
@@ -97,6 +102,8 @@ private:
     QString pressKeys(const QString &keys);
     QString placeProbes();
     QString checkSelection(const Selection &expected);
+    // The editor's windows on the screen other than its main window: its reports.
+    QList<quint64> reportBoxes() const;
     // On the menu bar, above the client area: "Clear Maze" is its first and only item.
     QPoint clearMazeItem() const { return {24, (m_frame.height() - clientHeight) / 2}; }
     QString pictureFolder() const { return m_home.path() + QStringLiteral("/Documents/pardovine"); }
@@ -572,6 +579,102 @@ void EditorWindowTest::missingPictureIsReported()
     CHECK(waitForClient([&](const QImage &shot) {
         return solidMismatch(shot, failing, objectColour, QStringLiteral("cell 2"));
     }));
+}
+
+QList<quint64> EditorWindowTest::reportBoxes() const
+{
+    QList<quint64> boxes = m_input.visibleWindows(m_editor->pid());
+    boxes.removeAll(m_window);
+    return boxes;
+}
+
+void EditorWindowTest::failureEndsThePress_data()
+{
+    QTest::addColumn<QString>("missing"); // a file of the picture folder, or the folder itself
+    QTest::addColumn<QString>("arrow");
+    QTest::addColumn<Selection>("expected");
+    const QString design;
+    const QString angleL = QStringLiteral("AngleL.bmp");
+    // clang-format off
+    QTest::newRow("missing picture") << angleL << "ObjScrollH+"
+        << Selection{design, design, design, angleL, hWallAtStart, vWallAtStart};
+    QTest::newRow("missing wall picture") << "WallV.bmp" << "WallScrollV+"
+        << Selection{design, design, design, objectAtStart, hWallAtStart, "WallV.bmp"};
+    QTest::newRow("no picture folder") << "" << "ObjScrollH+"
+        << Selection{design, design, design, angleL, hWallAtStart, vWallAtStart};
+    // clang-format on
+}
+
+// An arrow held down while its picture fails to load: the report comes once, the selector stops
+// after its one step, and nothing goes on behind the report or after it.
+void EditorWindowTest::failureEndsThePress()
+{
+    QFETCH(QString, missing);
+    QFETCH(QString, arrow);
+    QFETCH(Selection, expected);
+    CHECK(startEditor());
+    m_selectorsAtStart = false;
+    const QString path =
+        missing.isEmpty() ? pictureFolder() : pictureFolder() + QLatin1Char('/') + missing;
+    const QString away = m_home.path() + QStringLiteral("/away");
+    QVERIFY(QDir().rename(path, away));
+    auto restore = qScopeGuard([&] { QDir().rename(away, path); });
+
+    QVERIFY(m_input.press(m_client.topLeft() + arrowPoint(arrow)));
+    QVERIFY2(waitUntil([&] { return !reportBoxes().isEmpty(); }), "no report appears");
+    // Held past the bar's auto-repeat delay.
+    QTest::qWait(1200);
+    QVERIFY(m_input.release());
+    const QList<quint64> boxes = reportBoxes();
+    QCOMPARE(boxes.size(), 1);
+    QVERIFY2(waitUntil([&] { return m_input.focusedWindow() == boxes.front(); }),
+             "the report does not take the keyboard focus");
+    CHECK(pressKeys(QStringLiteral("Return")));
+    QVERIFY2(waitUntil([&] { return reportBoxes().isEmpty(); }), "the report stays");
+    QTest::qWait(1000);
+    QVERIFY2(reportBoxes().isEmpty(), "a second report follows");
+
+    restore.dismiss();
+    QVERIFY(QDir().rename(away, path));
+    CHECK(checkSelection(expected));
+    QVERIFY(reportBoxes().isEmpty());
+}
+
+// Alt and F10 open no keyboard mode of the menu bar: the arrow keys go on stepping the focused
+// selector, and Return and Space do not run "Clear Maze".
+void EditorWindowTest::noHiddenKeyboardMode()
+{
+    CHECK(startEditor());
+    const QRect cell = elementRect(Family::Cell, 3);
+    CHECK(activateByClick(m_window, m_client.topLeft() + cell.center()));
+    CHECK(waitForClient([&](const QImage &shot) {
+        return solidMismatch(shot, cell, standInColour(objectAtStart), QStringLiteral("cell 3"));
+    }));
+    CHECK(pressKeys(QStringLiteral("alt Return alt space F10 Return F10 Down")));
+    CHECK(checkSelection(
+        Selection{{}, {}, QStringLiteral("WallV.bmp"), objectAtStart, hWallAtStart, "WallV.bmp"}));
+    CHECK(
+        solidMismatch(clientShot(), cell, standInColour(objectAtStart), QStringLiteral("cell 3")));
+    QVERIFY(m_input.visibleWindows(m_editor->pid()).contains(m_window));
+}
+
+// The selector that has the keyboard focus looks different; the tab key takes that look from
+// the vertical wall selector to the horizontal one.
+void EditorWindowTest::focusedSelectorLooksDifferent()
+{
+    CHECK(startEditor());
+    CHECK(activateByClick(m_window, m_client.topLeft() + background));
+    QTest::qWait(200);
+    const QImage before = clientShot();
+    CHECK(pressKeys(QStringLiteral("Tab")));
+    CHECK(waitForClient([&](const QImage &shot) {
+        return shot.copy(wallScrollH) != before.copy(wallScrollH)
+                   ? QString()
+                   : QStringLiteral("the horizontal wall selector looks as before");
+    }));
+    const QImage after = clientShot();
+    QVERIFY2(after.copy(wallScrollV) != before.copy(wallScrollV),
+             "the vertical wall selector still looks focused");
 }
 
 // The test's own connection to the X server grabs the screen, so the server is started before

@@ -59,6 +59,18 @@ bool Xdotool::moveTo(QPoint position) const
     return run(QStringList{QStringLiteral("mousemove")} + pointArguments(position)).has_value();
 }
 
+bool Xdotool::press(QPoint position) const
+{
+    return run(QStringList{QStringLiteral("mousemove")} + pointArguments(position) +
+               QStringList{QStringLiteral("mousedown"), QStringLiteral("1")})
+        .has_value();
+}
+
+bool Xdotool::release() const
+{
+    return run({QStringLiteral("mouseup"), QStringLiteral("1")}).has_value();
+}
+
 bool Xdotool::key(const QString &keys) const
 {
     return run(QStringList{QStringLiteral("key")} + keys.split(QLatin1Char(' '))).has_value();

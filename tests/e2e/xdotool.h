@@ -21,6 +21,9 @@ public:
     // Moves the pointer there and clicks the left button.
     bool click(QPoint position) const;
     bool moveTo(QPoint position) const;
+    // Moves the pointer there and presses the left button, which stays down until release().
+    bool press(QPoint position) const;
+    bool release() const;
     // Presses and releases one key or a sequence, e.g. "Down" or "Tab".
     bool key(const QString &keys) const;
 
