@@ -26,23 +26,33 @@ constexpr int decodeLimitMegabytes = 128;
 
 const QString documentsPrefix = QStringLiteral("c:/My Documents/");
 
-// Why `name` cannot be opened, telling a missing folder and a link to nowhere from a missing file.
+// Why `name` cannot be opened: its folder missing, a file in the folder's place, a folder that may
+// not be looked into, a link to nowhere, or the file itself missing or unreadable.
 QString openFailure(const QString &name, int error)
 {
+    const QFileInfo file(name);
+    const QFileInfo folder(file.absolutePath());
     switch (error) {
     case ENOENT:
-    case ENOTDIR: {
-        const QFileInfo file(name);
-        if (!file.absoluteDir().exists())
+    case ENOTDIR:
+        if (folder.exists() && !folder.isDir())
+            return QStringLiteral("its folder \"%1\" is a file, not a folder")
+                .arg(folder.absoluteFilePath());
+        if (!folder.exists())
             return QStringLiteral("its folder is missing");
         if (file.isSymLink())
             return QStringLiteral("it is a link to a file that is missing");
         return QStringLiteral("the file is missing");
-    }
+    case EACCES:
+        if (::access(QFile::encodeName(folder.absoluteFilePath()).constData(), X_OK) != 0)
+            return QStringLiteral("its folder cannot be read (%1)")
+                .arg(QString::fromLocal8Bit(std::strerror(error)));
+        break;
     default:
-        return QStringLiteral("the file cannot be read (%1)")
-            .arg(QString::fromLocal8Bit(std::strerror(error)));
+        break;
     }
+    return QStringLiteral("the file cannot be read (%1)")
+        .arg(QString::fromLocal8Bit(std::strerror(error)));
 }
 
 // A file descriptor that closes itself.

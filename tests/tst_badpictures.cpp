@@ -27,6 +27,7 @@ enum class Setup
 {
     Bytes, // a regular file holding the row's bytes
     NoFolder,
+    FolderIsFile, // a regular file takes the picture folder's name
     NoFile,
     Folder,
     DanglingLink,
@@ -124,7 +125,8 @@ public:
 
     bool prepare(Setup setup, const QByteArray &bytes)
     {
-        if (!dir.isValid() || !QDir().mkpath(setup == Setup::NoFolder ? documents : folder()))
+        const bool folderMissing = setup == Setup::NoFolder || setup == Setup::FolderIsFile;
+        if (!dir.isValid() || !QDir().mkpath(folderMissing ? documents : folder()))
             return false;
         const QByteArray name = QFile::encodeName(file());
         switch (setup) {
@@ -133,6 +135,10 @@ public:
         case Setup::NoFolder:
         case Setup::NoFile:
             return true;
+        case Setup::FolderIsFile: {
+            QFile taken(folder());
+            return taken.open(QIODevice::WriteOnly);
+        }
         case Setup::Folder:
             return QDir().mkdir(file());
         case Setup::DanglingLink:
@@ -151,6 +157,8 @@ public:
     {
         QFile::remove(file());
         QDir().rmdir(file());
+        if (!QFileInfo(folder()).isDir())
+            QFile::remove(folder());
         return QDir().mkpath(folder()) && write(goodFile);
     }
 
@@ -249,6 +257,7 @@ void TestBadPictures::addRows()
     shows("larger than its slot", bitmapwriter::uncompressed(large, 24), large);
 
     fails("folder missing", Setup::NoFolder, {}, "its folder is missing");
+    fails("folder name taken by a file", Setup::FolderIsFile, {}, "is a file, not a folder");
     fails("file missing", Setup::NoFile, {}, "the file is missing");
     fails("zero bytes", Setup::Bytes, {}, "it is not a picture: it is not a Windows bitmap");
     fails("folder with the file's name", Setup::Folder, {}, "it is not a picture file");
