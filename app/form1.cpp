@@ -126,33 +126,26 @@ Form1 *Form1::open(const catalogue::PictureLoader &loader, Reports reports)
 // Direct connections: a selector's change runs its handler inside the write of its value.
 void Form1::connectHandlers()
 {
-    using toolkit::ControlArray;
-    using toolkit::Selector;
-    const auto direct = Qt::DirectConnection;
-    connect(
-        &Piece, &ControlArray::clicked, this,
-        [this](qint16 index) { runHandler([&] { Piece_Click(index); }); }, direct);
-    connect(
-        &HWall, &ControlArray::clicked, this,
-        [this](qint16 index) { runHandler([&] { HWall_Click(index); }); }, direct);
-    connect(
-        &VWall, &ControlArray::clicked, this,
-        [this](qint16 index) { runHandler([&] { VWall_Click(index); }); }, direct);
-    connect(
-        ObjScrollH, &Selector::changed, this,
-        [this] { runHandler([this] { ObjScrollH_Change(); }); }, direct);
-    connect(
-        ObjScrollV, &Selector::changed, this,
-        [this] { runHandler([this] { ObjScrollV_Change(); }); }, direct);
-    connect(
-        WallScrollH, &Selector::changed, this,
-        [this] { runHandler([this] { WallScrollH_Change(); }); }, direct);
-    connect(
-        WallScrollV, &Selector::changed, this,
-        [this] { runHandler([this] { WallScrollV_Change(); }); }, direct);
-    connect(
-        mnuClear, &QAction::triggered, this, [this] { runHandler([this] { mnuClear_Click(); }); },
-        direct);
+    const auto onClick = [this](toolkit::ControlArray &array, void (Form1::*handler)(qint16)) {
+        connect(
+            &array, &toolkit::ControlArray::clicked, this,
+            [this, handler](qint16 index) { runHandler([&] { (this->*handler)(index); }); },
+            Qt::DirectConnection);
+    };
+    const auto onChange = [this](toolkit::Selector *selector, void (Form1::*handler)()) {
+        connect(
+            selector, &toolkit::Selector::changed, this,
+            [this, handler] { runHandler([&] { (this->*handler)(); }); }, Qt::DirectConnection);
+    };
+    onClick(Piece, &Form1::Piece_Click);
+    onClick(HWall, &Form1::HWall_Click);
+    onClick(VWall, &Form1::VWall_Click);
+    onChange(ObjScrollH, &Form1::ObjScrollH_Change);
+    onChange(ObjScrollV, &Form1::ObjScrollV_Change);
+    onChange(WallScrollH, &Form1::WallScrollH_Change);
+    onChange(WallScrollV, &Form1::WallScrollV_Change);
+    connect(mnuClear, &QAction::triggered, this,
+            [this] { runHandler([this] { mnuClear_Click(); }); });
 }
 
 // Runs one event handler. A failure inside a nested run of the selection routine is kept for the

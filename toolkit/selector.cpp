@@ -27,6 +27,21 @@ public:
         setPageStep(1);
     }
 
+    // Ends a press of an arrow, the track or the thumb at once, and drops the rest of a wheel turn.
+    void endUserInput()
+    {
+        m_inputEnded = true;
+        m_wheelTurn = 0;
+        if (repeatAction() == SliderNoAction && !isSliderDown())
+            return;
+        // The bar's own release ends its press; it must not take the thumb's place as a value.
+        const QSignalBlocker quiet(this);
+        QMouseEvent release(QEvent::MouseButtonRelease, QPointF(), QPointF(), Qt::LeftButton,
+                            Qt::NoButton, Qt::NoModifier);
+        QScrollBar::mouseReleaseEvent(&release);
+        setRepeatAction(SliderNoAction);
+    }
+
 protected:
     void keyPressEvent(QKeyEvent *event) override
     {
@@ -72,21 +87,6 @@ protected:
             QScrollBar::mouseReleaseEvent(event);
         else
             event->ignore();
-    }
-
-public:
-    void endUserInput()
-    {
-        m_inputEnded = true;
-        m_wheelTurn = 0;
-        if (repeatAction() == SliderNoAction && !isSliderDown())
-            return;
-        // The bar's own release ends its press; it must not take the thumb's place as a value.
-        const QSignalBlocker quiet(this);
-        QMouseEvent release(QEvent::MouseButtonRelease, QPointF(), QPointF(), Qt::LeftButton,
-                            Qt::NoButton, Qt::NoModifier);
-        QScrollBar::mouseReleaseEvent(&release);
-        setRepeatAction(SliderNoAction);
     }
 
 protected:
