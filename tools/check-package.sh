@@ -12,6 +12,7 @@ app_id=io.github.tolvane.Tolvane
 
 if [ "${1:-}" != --inside ]; then
     checkout=${1:-"$(dirname "$0")/.."}
+    "$(dirname "$0")/install-packages.sh" debootstrap
     fresh_machine=${FRESH_MACHINE:-/work/shared/tools/fresh-machine.sh}
     ROOT=${ROOT:-/tmp/tolvane-check-package} exec "$fresh_machine" "$checkout" \
         'tools/check-package.sh --inside'
