@@ -127,6 +127,8 @@ private slots:
     void resourceMatchesFile_data();
     void resourceMatchesFile();
     void programIcon();
+    void desktopIcon_data();
+    void desktopIcon();
 
 private:
     void addBitmapRows();
@@ -350,6 +352,40 @@ void TestDesignPictures::programIcon()
             QCOMPARE(qAlpha(pixel), 255);
             QVERIFY2(pixel == expected,
                      qPrintable(describe(x, y, pixel) + ", figure has " + QColor(expected).name()));
+        }
+    }
+}
+
+void TestDesignPictures::desktopIcon_data()
+{
+    QTest::addColumn<int>("size");
+    QTest::addColumn<int>("drawing"); // the size of the drawing it enlarges
+    QTest::newRow("16") << 16 << 16;
+    QTest::newRow("32") << 32 << 32;
+    QTest::newRow("48") << 48 << 16;
+    QTest::newRow("128") << 128 << 32;
+    QTest::newRow("256") << 256 << 32;
+}
+
+// The desktop's icons: crisp, each pixel of the drawing a whole square; those enlarged from the
+// object sample show the same figure as the window's icon.
+void TestDesignPictures::desktopIcon()
+{
+    QFETCH(int, size);
+    QFETCH(int, drawing);
+    const QImage icon(assetPath(QStringLiteral("icons/tolvane-%1.png").arg(size)));
+    QCOMPARE(icon.size(), QSize(size, size));
+    const QImage windowIcon(assetPath("tolvane.png"));
+    const int scale = size / drawing;
+    for (int y = 0; y < size; ++y) {
+        for (int x = 0; x < size; ++x) {
+            const QRgb pixel = icon.pixel(x, y);
+            QVERIFY2(pixel == icon.pixel(x - x % scale, y - y % scale),
+                     qPrintable(describe(x, y, pixel) + ", not its square's colour"));
+            if (drawing == 32) {
+                QVERIFY2(pixel == windowIcon.pixel(x * 64 / size, y * 64 / size),
+                         qPrintable(describe(x, y, pixel) + ", unlike the window's icon"));
+            }
         }
     }
 }

@@ -1,6 +1,8 @@
-// The run command's install step, tools/install-tiles.sh, run with the real generator under a
-// scratch home: it fills the picture folder only when there is none, and leaves an existing one,
-// and everything in it, exactly as it was.
+// The install step of the run command and of the package's launcher, tools/install-tiles.sh, run
+// under a scratch home: it fills the picture folder the editor reads, with the committed set, only
+// when there is none, and leaves an existing one, and everything in it, exactly as it was.
+
+#include "catalogue/filepictureloader.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -55,8 +57,7 @@ private:
         environment.remove("XDG_CONFIG_HOME");
         process.setProcessEnvironment(environment);
         process.setProcessChannelMode(QProcess::MergedChannels);
-        process.start("bash", {QStringLiteral(TOLVANE_SOURCE_DIR "/tools/install-tiles.sh"),
-                               QStringLiteral(TOLVANE_TILES_PROGRAM)});
+        process.start(QStringLiteral(TOLVANE_SOURCE_DIR "/tools/install-tiles.sh"), {});
         if (!process.waitForFinished(60000))
             return -1;
         *output = process.readAll();
@@ -64,23 +65,45 @@ private:
     }
 
 private slots:
+    // The script and the loader in this process must see the same user folder settings.
+    void initTestCase() { qunsetenv("XDG_CONFIG_HOME"); }
+
     void fillsAMissingFolder_data()
     {
         QTest::addColumn<QString>("existing");
-        QTest::newRow("no documents folder") << QString();
-        QTest::newRow("empty documents folder") << QStringLiteral("Documents");
+        QTest::addColumn<QByteArray>("userDirs");
+        QTest::newRow("no documents folder") << QString() << QByteArray();
+        QTest::newRow("empty documents folder") << QStringLiteral("Documents") << QByteArray();
+        QTest::newRow("documents folder moved in the user folder settings")
+            << QString()
+            << QByteArray("XDG_DOCUMENTS_DIR=\"$HOME/Documents\"\n"
+                          "XDG_DOCUMENTS_DIR=\"$HOME/My papers\"\n");
+    }
+
+    // Where the editor reads, as its own loader finds Qt's documents location under `home`.
+    static QString editorsPictureFolder(const QString &home)
+    {
+        const QByteArray realHome = qgetenv("HOME");
+        qputenv("HOME", home.toUtf8());
+        const QString file = catalogue::FilePictureLoader().filePath(
+            QStringLiteral("c:/My Documents/pardovine/Bow.bmp"));
+        qputenv("HOME", realHome);
+        return QFileInfo(file).absolutePath();
     }
 
     void fillsAMissingFolder()
     {
         QFETCH(QString, existing);
+        QFETCH(QByteArray, userDirs);
         QTemporaryDir home;
         if (!existing.isEmpty())
             QVERIFY(QDir(home.path()).mkpath(existing));
+        if (!userDirs.isEmpty())
+            QVERIFY(writeFile(home.filePath(".config/user-dirs.dirs"), userDirs));
 
         QByteArray output;
         QCOMPARE(runInstall(home.path(), &output), 0);
-        const QDir folder(home.filePath("Documents/pardovine"));
+        const QDir folder(editorsPictureFolder(home.path()));
         QCOMPARE(folder.entryList(QDir::Files).size(), 187);
         QVERIFY(folder.exists("1UpMushroom.bmp"));
         QVERIFY(folder.exists("ElectricGateV.bmp"));

@@ -1,14 +1,21 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building (and, with "test", testing) Tolvane needs, where they
-# are missing, then configures and builds into build/.
+# Installs the Debian packages that building and running (and, with "test", testing) Tolvane
+# needs, where they are missing, then configures and builds into build/: with "run" only the
+# editor, with "test" everything, the tile generator and the design-picture tool included.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-packages=(g++ make cmake qt6-base-dev fonts-dejavu-core)
+# qt6-wayland lets the editor run natively in a Wayland session.
+packages=(g++ make cmake qt6-base-dev qt6-wayland fonts-dejavu-core)
 if [ "${1:-}" = test ]; then
     packages+=(xvfb xdotool)
 fi
 tools/install-packages.sh "${packages[@]}"
 
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build build -j"$(nproc)"
+if [ "${1:-}" = test ]; then
+    cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTOLVANE_TOOLS=ON
+    cmake --build build -j"$(nproc)"
+else
+    cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    cmake --build build -j"$(nproc)" --target tolvane
+fi

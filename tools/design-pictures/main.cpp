@@ -1,10 +1,12 @@
-// Draws the design-time pictures of the editor window and the program icon into a folder
-// (normally assets/). The pictures are committed; run this only to redraw them.
+// Draws the design-time pictures of the editor window and the program icon at every size a desktop
+// asks for into a folder (normally assets/). The pictures are committed; run this only to redraw
+// them.
 //
 //   tolvane-design-pictures <assets folder>
 
 #include "bitmapfile.h"
 
+#include <QDir>
 #include <QImage>
 #include <array>
 #include <cstdio>
@@ -54,6 +56,15 @@ constexpr std::array<const char *, 32> Mushroom{
     "................................", "................................",
 };
 
+// The icon's own drawing for the small sizes, 16 x 16, where halving the mushroom would lose its
+// face: ' ' is transparent ground, the other keys are the sample's inks.
+constexpr std::array<const char *, 16> SmallMushroom{
+    "                ", "     gggggg     ", "   ggGG..GGgg   ", "  gG..GGGGG.Gg  ",
+    " gG..GGGGGG..Gg ", " gGG.GGG..GGGGg ", " gGGGGGG..GGGGg ", " gggggggggggggg ",
+    "    oYYYYYYo    ", "    oYbYYbYo    ", "    oYbYYbYo    ", "    oYYYYYYo    ",
+    "    orYYYYro    ", "    oYrrrrYo    ", "     oooooo     ", "                ",
+};
+
 Picture blank(int width, int height)
 {
     return {width, height, std::vector<Rgb>(static_cast<std::size_t>(width * height), White)};
@@ -94,9 +105,30 @@ Picture objectSample()
     return sample;
 }
 
-// The icon is the mushroom doubled without smoothing, its white ground made transparent. Every
-// row of the figure is one unbroken run, so the ground is what lies left and right of it.
-QImage programIcon(const Picture &sample)
+QImage enlarged(const QImage &drawing, int size)
+{
+    return drawing.scaled(size, size, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+}
+
+// The small drawing, its ground transparent.
+QImage smallIcon()
+{
+    QImage icon(16, 16, QImage::Format_ARGB32);
+    icon.fill(Qt::transparent);
+    for (int y = 0; y < 16; ++y) {
+        for (int x = 0; x < 16; ++x) {
+            if (SmallMushroom[y][x] == ' ')
+                continue;
+            const Rgb pixel = inkColour(SmallMushroom[y][x]);
+            icon.setPixel(x, y, qRgb(pixel.red, pixel.green, pixel.blue));
+        }
+    }
+    return icon;
+}
+
+// The object sample as an icon, its white ground made transparent. Every row of the figure is one
+// unbroken run, so the ground is what lies left and right of it.
+QImage largeIcon(const Picture &sample)
 {
     QImage icon(sample.width, sample.height, QImage::Format_ARGB32);
     icon.fill(Qt::transparent);
@@ -112,8 +144,26 @@ QImage programIcon(const Picture &sample)
             icon.setPixel(x, y, qRgb(pixel.red, pixel.green, pixel.blue));
         }
     }
-    return icon.scaled(2 * sample.width, 2 * sample.height, Qt::IgnoreAspectRatio,
-                       Qt::FastTransformation);
+    return icon;
+}
+
+// The icon at each size, each pixel of a drawing a whole square of pixels so that every size is
+// crisp: the small drawing at 16 and 48, the object sample at 32 and its multiples.
+bool writeIcons(const Picture &sample, const std::string &folder)
+{
+    const QImage small = smallIcon();
+    const QImage large = largeIcon(sample);
+    const QString icons = QString::fromStdString(folder) + QStringLiteral("icons/");
+    // The 64-pixel icon is also the window's, compiled in from assets/tolvane.png.
+    bool written = QDir().mkpath(icons) &&
+                   enlarged(large, 64).save(QString::fromStdString(folder + "tolvane.png"));
+    for (const int size : {16, 48})
+        written = written &&
+                  enlarged(small, size).save(icons + QStringLiteral("tolvane-%1.png").arg(size));
+    for (const int size : {32, 128, 256})
+        written = written &&
+                  enlarged(large, size).save(icons + QStringLiteral("tolvane-%1.png").arg(size));
+    return written;
 }
 
 } // namespace
@@ -132,7 +182,7 @@ int main(int argc, char **argv)
                    writeBitmapFile(blank(10, 32), folder + "vwall.bmp") &&
                    writeBitmapFile(cornerPost(), folder + "corner.bmp") &&
                    writeBitmapFile(sample, folder + "objsample.bmp");
-    written = written && programIcon(sample).save(QString::fromStdString(folder + "tolvane.png"));
+    written = written && writeIcons(sample, folder);
     if (!written) {
         std::fprintf(stderr, "could not write the pictures into %s\n", argv[1]);
         return 1;

@@ -3,6 +3,7 @@
 //
 //   tolvane-tiles [--force] [--sheet FILE.png] [FOLDER]
 //   tolvane-tiles --print-folder
+//   tolvane-tiles --list
 
 #include "catalogue/filepictureloader.h"
 #include "tools/tiles/contactsheet.h"
@@ -74,13 +75,21 @@ int main(int argc, char *argv[])
     const QCommandLineOption printFolder(
         QStringLiteral("print-folder"),
         QStringLiteral("Print the folder the editor reads its pictures from, and stop."));
-    parser.addOptions({force, sheet, printFolder});
+    const QCommandLineOption list(
+        QStringLiteral("list"),
+        QStringLiteral("List the picture files the editor reads, with their sizes, and stop."));
+    parser.addOptions({force, sheet, printFolder, list});
     parser.addPositionalArgument(QStringLiteral("folder"),
                                  QStringLiteral("Where to write the pictures; by default the "
                                                 "editor's picture folder."),
                                  QStringLiteral("[FOLDER]"));
     parser.process(application);
 
+    if (parser.isSet(list)) {
+        for (const QString &line : tiles::tileListing())
+            say(line);
+        return 0;
+    }
     const catalogue::FilePictureLoader loader;
     if (parser.isSet(printFolder)) {
         say(pictureFolder(loader));

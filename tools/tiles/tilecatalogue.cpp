@@ -15,6 +15,14 @@ TileFile tileFile(const char *path, QSize size)
             QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())), size};
 }
 
+QString listingLine(const TileFile &tile)
+{
+    return QStringLiteral("  %1  %2 x %3")
+        .arg(tile.fileName)
+        .arg(tile.size.width())
+        .arg(tile.size.height());
+}
+
 } // namespace
 
 std::vector<TileFile> catalogueTiles()
@@ -29,6 +37,24 @@ std::vector<TileFile> catalogueTiles()
         tiles.push_back(tileFile(type.vertical, verticalWallSize));
     }
     return tiles;
+}
+
+QStringList tileListing()
+{
+    QStringList lines;
+    int number = 0;
+    for (const catalogue::ObjectType &type : catalogue::objectTypes()) {
+        lines << QStringLiteral("Object type %1").arg(++number);
+        for (const char *path : type.pictures)
+            lines << listingLine(tileFile(path, objectTileSize));
+    }
+    number = 0;
+    for (const catalogue::WallType &type : catalogue::wallTypes()) {
+        lines << QStringLiteral("Wall type %1").arg(++number);
+        lines << listingLine(tileFile(type.horizontal, horizontalWallSize));
+        lines << listingLine(tileFile(type.vertical, verticalWallSize));
+    }
+    return lines;
 }
 
 } // namespace tiles

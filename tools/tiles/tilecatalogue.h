@@ -2,6 +2,7 @@
 
 #include <QSize>
 #include <QString>
+#include <QStringList>
 #include <vector>
 
 namespace tiles {
@@ -22,5 +23,10 @@ struct TileFile
 // All 187 picture files, straight from the editor's catalogues: the object pictures in type and
 // variant order, then each wall type's horizontal and vertical picture.
 std::vector<TileFile> catalogueTiles();
+
+// The same files as lines of text for someone drawing a set of their own: a heading for each
+// object type and each wall type, then each of its files with its size in pixels ("  Bow.bmp  32 x
+// 32"), in catalogue order.
+QStringList tileListing();
 
 } // namespace tiles

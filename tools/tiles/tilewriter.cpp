@@ -12,10 +12,15 @@ namespace tiles {
 namespace {
 
 // Why a picture could not be written, or an empty string when it was.
-QString writeBitmap(const QImage &picture, const QString &file)
+QString writeBitmap(QImage picture, const QString &file)
 {
     if (!QDir().mkpath(QFileInfo(file).absolutePath()))
         return QStringLiteral("cannot create the folder");
+    // A new image takes its resolution from the screen, or 100 dpi where there is none; fixed at
+    // 96 dpi, the file is the same whichever kind of application draws it.
+    constexpr int dotsPerMeterAt96Dpi = 3780;
+    picture.setDotsPerMeterX(dotsPerMeterAt96Dpi);
+    picture.setDotsPerMeterY(dotsPerMeterAt96Dpi);
     // Qt writes images of more than 8 bits per pixel as uncompressed 24-bit bitmaps.
     QImageWriter writer(file, "bmp");
     if (!writer.write(picture))
