@@ -39,7 +39,9 @@ QString openFailure(const QString &name, int error)
             return QStringLiteral("its folder \"%1\" is a file, not a folder")
                 .arg(folder.absoluteFilePath());
         if (!folder.exists())
-            return QStringLiteral("its folder is missing");
+            return QStringLiteral("its folder is missing. The sample tiles are put there when "
+                                  "Tolvane is started from the applications menu, or by ./run.sh "
+                                  "in its sources");
         if (file.isSymLink())
             return QStringLiteral("it is a link to a file that is missing");
         return QStringLiteral("the file is missing");

@@ -256,7 +256,7 @@ void TestBadPictures::addRows()
     const QImage large = pattern(40, 24, 8).convertToFormat(QImage::Format_RGB32);
     shows("larger than its slot", bitmapwriter::uncompressed(large, 24), large);
 
-    fails("folder missing", Setup::NoFolder, {}, "its folder is missing");
+    fails("folder missing", Setup::NoFolder, {}, "its folder is missing. The sample tiles are put");
     fails("folder name taken by a file", Setup::FolderIsFile, {}, "is a file, not a folder");
     fails("file missing", Setup::NoFile, {}, "the file is missing");
     fails("zero bytes", Setup::Bytes, {}, "it is not a picture: it is not a Windows bitmap");
