@@ -2,7 +2,10 @@
 
 #include "app/board.h"
 #include "app/designloader.h"
+#include "app/imagenames.h"
 #include "app/objectchange.h"
+#include "app/selectornames.h"
+#include "toolkit/accessiblefactory.h"
 #include "toolkit/controlarray.h"
 #include "toolkit/image.h"
 #include "toolkit/imagehost.h"
@@ -111,7 +114,13 @@ Form1::Form1(const catalogue::PictureLoader &loader, Reports reports)
     menuBar()->setStyle(menuBarStyle);
     mnuClear->setObjectName(QString::fromLatin1(design.menuName));
 
+    toolkit::installAccessibleInterfaces();
+    m_client->setDescriber(std::make_unique<ImageNames>(*this));
+    nameSelectors(*this);
+    mnuClear->setStatusTip(QStringLiteral("Empties the board"));
+
     Form_Load();
+    describeSelectors(*this);
     connectHandlers();
 }
 
@@ -153,6 +162,10 @@ void Form1::connectHandlers()
     connect(
         mnuClear, &QAction::triggered, this, [this] { runHandler([this] { mnuClear_Click(); }); },
         direct);
+    // After its handler, whatever that did to the selectors: what each one now selects.
+    for (Selector *selector : {ObjScrollH, ObjScrollV, WallScrollH, WallScrollV})
+        connect(
+            selector, &Selector::changed, this, [this] { describeSelectors(*this); }, direct);
 }
 
 // Runs one event handler. A failure inside a nested run of the selection routine is kept for the
