@@ -6,7 +6,7 @@ cd "$(dirname "$0")/.."
 
 packages=(g++ make cmake qt6-base-dev fonts-dejavu-core)
 if [ "${1:-}" = test ]; then
-    packages+=(xvfb xdotool)
+    packages+=(xvfb xdotool dbus-daemon at-spi2-core)
 fi
 tools/install-packages.sh "${packages[@]}"
 
