@@ -120,8 +120,8 @@ Form1::Form1(const catalogue::PictureLoader &loader, Reports reports)
     mnuClear->setStatusTip(QStringLiteral("Empties the board"));
 
     Form_Load();
-    describeSelectors(*this);
     connectHandlers();
+    keepSelectorsDescribed(*this);
 }
 
 Form1 *Form1::open(const catalogue::PictureLoader &loader, Reports reports)
@@ -162,10 +162,6 @@ void Form1::connectHandlers()
     connect(
         mnuClear, &QAction::triggered, this, [this] { runHandler([this] { mnuClear_Click(); }); },
         direct);
-    // After its handler, whatever that did to the selectors: what each one now selects.
-    for (Selector *selector : {ObjScrollH, ObjScrollV, WallScrollH, WallScrollV})
-        connect(
-            selector, &Selector::changed, this, [this] { describeSelectors(*this); }, direct);
 }
 
 // Runs one event handler. A failure inside a nested run of the selection routine is kept for the

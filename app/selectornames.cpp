@@ -76,12 +76,26 @@ void nameSelectors(const Form1 &form)
     form.WallScrollV->scrollBar()->setAccessibleName(QStringLiteral("Vertical wall type"));
 }
 
+namespace {
+
 void describeSelectors(const Form1 &form)
 {
     describe(form.ObjScrollH, typeDescription(*form.ObjScrollH, *form.ObjScrollV));
     describe(form.ObjScrollV, variantDescription(*form.ObjScrollH, *form.ObjScrollV));
     describe(form.WallScrollH, wallDescription(*form.WallScrollH, true));
     describe(form.WallScrollV, wallDescription(*form.WallScrollV, false));
+}
+
+} // namespace
+
+void keepSelectorsDescribed(Form1 &form)
+{
+    describeSelectors(form);
+    for (Selector *selector :
+         {form.ObjScrollH, form.ObjScrollV, form.WallScrollH, form.WallScrollV})
+        QObject::connect(
+            selector, &Selector::changed, &form, [&form] { describeSelectors(form); },
+            Qt::DirectConnection);
 }
 
 } // namespace app

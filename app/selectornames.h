@@ -9,8 +9,10 @@ class Form1;
 // focus and so are what assistive technology reads.
 void nameSelectors(const Form1 &form);
 
-// Sets each selector's description to the picture file it now selects, e.g. "AngleL.bmp", or
-// "no variants" on a disabled variant selector. Taken from the catalogues; no picture is read.
-void describeSelectors(const Form1 &form);
+// Describes each selector by the picture file it now selects, e.g. "AngleL.bmp", or "no variants"
+// on a disabled variant selector, and again after every change of a selector, once its handler has
+// run (so connect the handlers first): a change of the object type moves the variant selector too.
+// Taken from the catalogues; no picture is read.
+void keepSelectorsDescribed(Form1 &form);
 
 } // namespace app
