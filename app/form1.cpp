@@ -2,7 +2,10 @@
 
 #include "app/board.h"
 #include "app/designloader.h"
+#include "app/imagenames.h"
 #include "app/objectchange.h"
+#include "app/selectornames.h"
+#include "toolkit/accessiblefactory.h"
 #include "toolkit/controlarray.h"
 #include "toolkit/image.h"
 #include "toolkit/imagehost.h"
@@ -111,8 +114,14 @@ Form1::Form1(const catalogue::PictureLoader &loader, Reports reports)
     menuBar()->setStyle(menuBarStyle);
     mnuClear->setObjectName(QString::fromLatin1(design.menuName));
 
+    toolkit::installAccessibleInterfaces();
+    m_client->setDescriber(std::make_unique<ImageNames>(*this));
+    nameSelectors(*this);
+    mnuClear->setStatusTip(QStringLiteral("Empties the board"));
+
     Form_Load();
     connectHandlers();
+    keepSelectorsDescribed(*this);
 }
 
 Form1 *Form1::open(const catalogue::PictureLoader &loader, Reports reports)

@@ -98,9 +98,11 @@ void Form1::selectWall(Image &object, const Selector &walls, bool horizontal)
     }
 }
 
+// The image remembers the file its picture came from, which its accessible name tells.
 void Form1::loadPictureInto(Image &object, const char *path)
 {
-    object.setPicture(m_loader.loadPicture(QString::fromLatin1(path)));
+    const QString file = QString::fromLatin1(path);
+    object.setPicture(m_loader.loadPicture(file), file);
 }
 
 } // namespace app

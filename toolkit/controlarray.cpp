@@ -21,6 +21,12 @@ Image *ControlArray::element(int index) const
     return m_elements[static_cast<std::size_t>(index)];
 }
 
+int ControlArray::indexOf(const Image *element) const
+{
+    const auto found = std::find(m_elements.begin(), m_elements.end(), element);
+    return element && found != m_elements.end() ? static_cast<int>(found - m_elements.begin()) : -1;
+}
+
 int ControlArray::count() const
 {
     return static_cast<int>(
@@ -33,7 +39,8 @@ Image *ControlArray::create(int index)
         throw std::invalid_argument("control array element " + std::to_string(index) +
                                     " cannot be created");
     const Image *first = m_elements.front();
-    auto *image = new Image(first->stretches(), first->Picture(), first->host());
+    auto *image =
+        new Image(first->stretches(), first->Picture(), first->host(), first->pictureFile());
     image->setVisible(false);
     image->setLeft(first->Left());
     image->setTop(first->Top());

@@ -19,12 +19,14 @@ public:
 
     // The element with this index, or nullptr when there is none.
     Image *element(int index) const;
+    // The index of `element` in this array, or -1 when it is none of its elements.
+    int indexOf(const Image *element) const;
     // How many elements exist.
     int count() const;
 
-    // Creates element `index` from element 0: its picture, size and stretching, hidden, at
-    // element 0's position. Throws std::invalid_argument when the index is taken or outside
-    // 1..32767.
+    // Creates element `index` from element 0: its picture (and picture file), size and stretching,
+    // hidden, at element 0's position. Throws std::invalid_argument when the index is taken or
+    // outside 1..32767.
     Image *create(int index);
 
 signals:

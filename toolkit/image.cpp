@@ -2,15 +2,16 @@
 
 #include "toolkit/imagehost.h"
 
+#include <QAccessible>
 #include <cmath>
 
 namespace toolkit {
 
-Image::Image(bool stretches, const QPixmap &picture, ImageHost *host)
+Image::Image(bool stretches, const QPixmap &picture, ImageHost *host, const QString &pictureFile)
     : QObject(host), m_host(host), m_stretches(stretches)
 {
     m_host->add(this);
-    setPicture(picture);
+    setPicture(picture, pictureFile);
 }
 
 Image::~Image()
@@ -19,9 +20,16 @@ Image::~Image()
         m_host->remove(this);
 }
 
-void Image::setPicture(const QPixmap &picture)
+// A new picture changes the image's accessible name, which tells the picture's file; assistive
+// technology is told only while it is there to listen.
+void Image::setPicture(const QPixmap &picture, const QString &file)
 {
     m_picture = picture;
+    m_pictureFile = file;
+    if (QAccessible::isActive()) {
+        QAccessibleEvent event(this, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&event);
+    }
     if (!m_stretches && m_rect.size() != m_picture.size())
         setRect({m_rect.topLeft(), m_picture.size()});
     else

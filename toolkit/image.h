@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QPixmap>
 #include <QRect>
+#include <QString>
 
 namespace toolkit {
 
@@ -18,12 +19,15 @@ class Image : public QObject
 
 public:
     // The image is shown above every image created on `host` before it, at (0, 0) and visible
-    // until told otherwise.
-    Image(bool stretches, const QPixmap &picture, ImageHost *host);
+    // until told otherwise. `pictureFile` is where the picture was read from, if anywhere.
+    Image(bool stretches, const QPixmap &picture, ImageHost *host, const QString &pictureFile = {});
     ~Image() override;
 
     const QPixmap &Picture() const { return m_picture; }
-    void setPicture(const QPixmap &picture);
+    // `file` is the path the picture was read from; empty for a picture of other origin, such as
+    // the design's. It is only remembered, for assistive technology to name what the image shows.
+    void setPicture(const QPixmap &picture, const QString &file = {});
+    const QString &pictureFile() const { return m_pictureFile; }
 
     float Left() const { return static_cast<float>(m_rect.x()); }
     float Top() const { return static_cast<float>(m_rect.y()); }
@@ -56,6 +60,7 @@ private:
 
     ImageHost *m_host;
     QPixmap m_picture;
+    QString m_pictureFile;
     bool m_stretches;
     QRect m_rect;
     bool m_visible = true;

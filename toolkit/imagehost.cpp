@@ -1,6 +1,7 @@
 #include "toolkit/imagehost.h"
 
 #include "toolkit/image.h"
+#include "toolkit/imagedescriber.h"
 
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -47,6 +48,11 @@ Image *ImageHost::imageAt(QPointF position) const
                onPixelGrid(toDevice.mapRect(QRectF(image->rect()))).contains(pixel);
     });
     return found == m_images.rend() ? nullptr : *found;
+}
+
+void ImageHost::setDescriber(std::unique_ptr<ImageDescriber> describer)
+{
+    m_describer = std::move(describer);
 }
 
 void ImageHost::paintBackground(QPainter &, const QRect &) {}

@@ -8,7 +8,7 @@ cd "$(dirname "$0")/.."
 # qt6-wayland lets the editor run natively in a Wayland session.
 packages=(g++ make cmake qt6-base-dev qt6-wayland fonts-dejavu-core)
 if [ "${1:-}" = test ]; then
-    packages+=(xvfb xdotool)
+    packages+=(xvfb xdotool dbus-daemon at-spi2-core)
 fi
 tools/install-packages.sh "${packages[@]}"
 

@@ -1,0 +1,168 @@
+// What assistive technology is told about the window, read through Qt's accessibility interfaces
+// as its bridge reads them: the client area's image children and their names, the press of a cell,
+// the selectors' names and descriptions, and the menu command.
+
+#include "app/form1.h"
+#include "catalogue/pictureloader.h"
+#include "toolkit/controlarray.h"
+#include "toolkit/image.h"
+#include "toolkit/imagehost.h"
+#include "toolkit/selector.h"
+
+#include <QAccessible>
+#include <QMenuBar>
+#include <QScrollBar>
+#include <QtTest>
+#include <memory>
+
+namespace {
+
+// Hands out a plain picture for every request and remembers what was asked for.
+class RecordingLoader : public catalogue::PictureLoader
+{
+public:
+    QPixmap loadPicture(const QString &path) const override
+    {
+        reads << path;
+        QPixmap picture(8, 8);
+        picture.fill(Qt::magenta);
+        return picture;
+    }
+
+    mutable QStringList reads;
+};
+
+// The client area's children that are images, by name.
+QHash<QString, QAccessibleInterface *> imageChildren(QAccessibleInterface *client)
+{
+    QHash<QString, QAccessibleInterface *> images;
+    for (int i = 0; i < client->childCount(); ++i) {
+        QAccessibleInterface *child = client->child(i);
+        if (child->role() == QAccessible::Graphic || child->role() == QAccessible::Button)
+            images.insert(child->text(QAccessible::Name), child);
+    }
+    return images;
+}
+
+QString description(const toolkit::Selector *selector)
+{
+    return QAccessible::queryAccessibleInterface(selector->scrollBar())
+        ->text(QAccessible::Description);
+}
+
+} // namespace
+
+class TestAccessibility : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void clientAreaHasEveryImageAsChild();
+    void pressingACellPlacesThePicture();
+    void selectorsTellWhatTheySelect();
+    void clearMazeIsANamedCommand();
+
+private:
+    QAccessibleInterface *client() const;
+
+    RecordingLoader m_loader;
+    std::unique_ptr<app::Form1> m_form;
+};
+
+void TestAccessibility::init()
+{
+    m_form = std::make_unique<app::Form1>(m_loader, app::Form1::Reports::SignalOnly);
+    m_form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
+}
+
+void TestAccessibility::cleanup()
+{
+    m_form.reset();
+}
+
+QAccessibleInterface *TestAccessibility::client() const
+{
+    return QAccessible::queryAccessibleInterface(m_form->centralWidget());
+}
+
+// 100 cells, 90 + 90 wall slots, 81 corner posts and three samples, each where it lies.
+void TestAccessibility::clientAreaHasEveryImageAsChild()
+{
+    const auto images = imageChildren(client());
+    QCOMPARE(images.size(), 364);
+    for (const char *name :
+         {"Cell 0: design picture", "Cell 99: design picture",
+          "Horizontal wall slot 89: design picture", "Vertical wall slot 0: design picture",
+          "Corner post 80", "Object sample: design picture",
+          "Horizontal wall sample: design picture", "Vertical wall sample: design picture"})
+        QVERIFY2(images.contains(QString::fromLatin1(name)), name);
+
+    QAccessibleInterface *cell = images.value(QStringLiteral("Cell 37: design picture"));
+    QCOMPARE(cell->parent()->object(), m_form->centralWidget());
+    QCOMPARE(client()->child(client()->indexOfChild(cell)), cell);
+    const toolkit::Image *image = m_form->Piece.element(37);
+    const QRect onScreen(m_form->centralWidget()->mapToGlobal(image->rect().topLeft()),
+                         image->rect().size());
+    QCOMPARE(cell->rect(), onScreen);
+    QCOMPARE(client()->childAt(onScreen.center().x(), onScreen.center().y()), cell);
+    QVERIFY(images.value(QStringLiteral("Corner post 12"))->actionInterface() == nullptr);
+    QCOMPARE(m_loader.reads, QStringList()); // naming reads no picture
+}
+
+// A press is a click: the handler reads the selected picture, and the name tells it.
+void TestAccessibility::pressingACellPlacesThePicture()
+{
+    QAccessibleInterface *cell = imageChildren(client()).value("Cell 37: design picture");
+    QVERIFY(cell);
+    QAccessibleActionInterface *actions = cell->actionInterface();
+    QVERIFY(actions);
+    QCOMPARE(actions->actionNames(), QStringList{QAccessibleActionInterface::pressAction()});
+    QSignalSpy clicks(&m_form->Piece, &toolkit::ControlArray::clicked);
+    actions->doAction(QAccessibleActionInterface::pressAction());
+    QTRY_COMPARE(clicks.size(), 1);
+    QCOMPARE(clicks.front().front().value<qint16>(), qint16(37));
+    QCOMPARE(m_loader.reads, QStringList{"c:/My Documents/pardovine/1UpMushroom.bmp"});
+    QCOMPARE(cell->text(QAccessible::Name), QStringLiteral("Cell 37: 1UpMushroom.bmp"));
+}
+
+void TestAccessibility::selectorsTellWhatTheySelect()
+{
+    QCOMPARE(QAccessible::queryAccessibleInterface(m_form->ObjScrollH->scrollBar())
+                 ->text(QAccessible::Name),
+             QStringLiteral("Object type"));
+    QCOMPARE(description(m_form->ObjScrollH), QStringLiteral("1UpMushroom.bmp"));
+    QCOMPARE(description(m_form->ObjScrollV), QStringLiteral("no variants"));
+    m_form->ObjScrollH->setValue(2);
+    m_form->ObjScrollV->setValue(2);
+    QCOMPARE(description(m_form->ObjScrollH), QStringLiteral("AngleR.bmp"));
+    QCOMPARE(description(m_form->ObjScrollV), QStringLiteral("AngleR.bmp"));
+    m_form->ObjScrollH->setValue(3); // one picture: the variant selector is disabled
+    QCOMPARE(description(m_form->ObjScrollH), QStringLiteral("Arrow.bmp"));
+    QCOMPARE(description(m_form->ObjScrollV), QStringLiteral("no variants"));
+    m_form->WallScrollV->setValue(5);
+    QCOMPARE(description(m_form->WallScrollV), QStringLiteral("ElectricGateV.bmp"));
+    QCOMPARE(description(m_form->WallScrollH), QStringLiteral("BlankWallH.bmp"));
+}
+
+void TestAccessibility::clearMazeIsANamedCommand()
+{
+    QAccessibleInterface *menuBar = QAccessible::queryAccessibleInterface(m_form->menuBar());
+    QCOMPARE(menuBar->childCount(), 1);
+    QAccessibleInterface *command = menuBar->child(0);
+    QCOMPARE(command->text(QAccessible::Name), QStringLiteral("Clear Maze"));
+    QVERIFY(!command->text(QAccessible::Description).isEmpty());
+    app::Form1 *successor = nullptr;
+    connect(m_form.get(), &app::Form1::replaced, this,
+            [&successor](app::Form1 *next) { successor = next; });
+    m_form.release(); // deleted by the window itself once the command has run
+    command->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QTRY_VERIFY(successor);
+    m_form.reset(successor);
+}
+
+QTEST_MAIN(TestAccessibility)
+#include "tst_accessibility.moc"

@@ -1,0 +1,82 @@
+#include "toolkit/menucommandaccessible.h"
+
+#include <QAction>
+#include <QMenuBar>
+#include <QRegularExpression>
+
+namespace toolkit {
+
+MenuCommandAccessible::MenuCommandAccessible(QAction *command, QMenuBar *menuBar)
+    : QAccessibleObject(command), m_menuBar(menuBar)
+{}
+
+QAction *MenuCommandAccessible::command() const
+{
+    return static_cast<QAction *>(object());
+}
+
+bool MenuCommandAccessible::isValid() const
+{
+    return QAccessibleObject::isValid() && command()->parent() == m_menuBar;
+}
+
+QAccessibleInterface *MenuCommandAccessible::parent() const
+{
+    return QAccessible::queryAccessibleInterface(m_menuBar);
+}
+
+QWindow *MenuCommandAccessible::window() const
+{
+    const QAccessibleInterface *menuBar = parent();
+    return menuBar ? menuBar->window() : nullptr;
+}
+
+QString MenuCommandAccessible::text(QAccessible::Text t) const
+{
+    switch (t) {
+    case QAccessible::Name: {
+        QString name = command()->text();
+        return name.remove(QRegularExpression(QStringLiteral("&(?=.)")));
+    }
+    case QAccessible::Description:
+        return command()->statusTip();
+    default:
+        return {};
+    }
+}
+
+QAccessible::State MenuCommandAccessible::state() const
+{
+    QAccessible::State state;
+    state.disabled = !command()->isEnabled();
+    state.invisible = !command()->isVisible() || !m_menuBar->isVisible();
+    state.focusable = !state.disabled;
+    return state;
+}
+
+QRect MenuCommandAccessible::rect() const
+{
+    const QRect area = m_menuBar->actionGeometry(command());
+    return {m_menuBar->mapToGlobal(area.topLeft()), area.size()};
+}
+
+void *MenuCommandAccessible::interface_cast(QAccessible::InterfaceType type)
+{
+    return type == QAccessible::ActionInterface ? static_cast<QAccessibleActionInterface *>(this)
+                                                : nullptr;
+}
+
+QStringList MenuCommandAccessible::actionNames() const
+{
+    return {pressAction()};
+}
+
+// Run from the event loop, as a click on a menu is: the command may replace the window that the
+// assistive technology's call is still about.
+void MenuCommandAccessible::doAction(const QString &actionName)
+{
+    if (actionName == pressAction() && command()->isEnabled())
+        QMetaObject::invokeMethod(command(), &QAction::trigger, Qt::QueuedConnection);
+}
+
+} // namespace toolkit
