@@ -3,22 +3,21 @@
 // Every tile picture is a stand-in of one solid colour, so the screen tells which file each image
 // shows.
 
-#include "desktopprogram.h"
 #include "screen.h"
-#include "standinpictures.h"
+#include "support/desktopprogram.h"
+#include "support/standinfolder.h"
+#include "support/xvfbserver.h"
 #include "windowlook.h"
 #include "xdotool.h"
-#include "xvfbserver.h"
 
 #include <QDir>
-#include <QFile>
 #include <QGuiApplication>
-#include <QTemporaryDir>
 #include <QtTest>
 #include <functional>
 #include <memory>
 
 using namespace e2e;
+using namespace support;
 
 namespace {
 
@@ -105,14 +104,16 @@ private:
     // The editor's windows on the screen other than its main window: its reports.
     QList<quint64> reportBoxes() const;
     // On the menu bar, above the client area: "Clear Maze" is its first and only item.
-    QPoint clearMazeItem() const { return {24, (m_frame.height() - clientHeight) / 2}; }
-    QString pictureFolder() const { return m_home.path() + QStringLiteral("/Documents/pardovine"); }
+    QPoint clearMazeItem() const
+    {
+        return {24, (m_frame.height() - layout::clientArea.height()) / 2};
+    }
 
     QString m_skipReason;
     QString m_serverFault;
     QString m_display;
     Xdotool m_input;
-    QTemporaryDir m_home;
+    StandInFolder m_pictures;
     std::unique_ptr<DesktopProgram> m_editor;
     quint64 m_window = 0;
     QRect m_frame;  // the window on the screen, menu bar included
@@ -125,10 +126,9 @@ void EditorWindowTest::initTestCase()
     if (!m_skipReason.isEmpty())
         QSKIP(qPrintable(m_skipReason));
     QVERIFY2(m_serverFault.isEmpty(), qPrintable(m_serverFault));
-    QVERIFY(m_home.isValid());
-    QVERIFY(writeStandInPictures(pictureFolder()));
+    QVERIFY(m_pictures.isValid());
     m_editor = std::make_unique<DesktopProgram>(QStringLiteral(TOLVANE_EXECUTABLE), m_display,
-                                                m_home.path());
+                                                m_pictures.home());
 }
 
 void EditorWindowTest::cleanup()
@@ -185,8 +185,8 @@ QString EditorWindowTest::findWindow(quint64 other)
     m_frame = m_input.geometry(m_window);
     if (!m_frame.isValid())
         return QStringLiteral("the window has no geometry");
-    m_client =
-        QRect(m_frame.left(), m_frame.bottom() + 1 - clientHeight, clientWidth, clientHeight);
+    m_client = QRect(m_frame.left(), m_frame.bottom() + 1 - layout::clientArea.height(),
+                     layout::clientArea.width(), layout::clientArea.height());
     return {};
 }
 
@@ -270,17 +270,17 @@ QString EditorWindowTest::checkSelection(const Selection &expected)
 void EditorWindowTest::clientArea()
 {
     CHECK(startEditor());
-    QCOMPARE(m_frame.width(), clientWidth);
-    QVERIFY2(m_frame.height() > clientHeight, "no menu bar above the client area");
+    QCOMPARE(m_frame.width(), layout::clientArea.width());
+    QVERIFY2(m_frame.height() > layout::clientArea.height(), "no menu bar above the client area");
 
     // Every pixel of the client area that no control covers is cyan, and the cyan stops at the
     // client area: the menu bar above it and the screen right of and below it show none.
     CHECK(freeAreaMismatch(clientShot()));
     const QImage around = grabScreen(m_frame.adjusted(0, 0, 1, 1));
-    const int menuBarHeight = m_frame.height() - clientHeight;
-    const QRect menuBar(0, 0, clientWidth, menuBarHeight);
-    const QRect rightOfWindow(clientWidth, 0, 1, m_frame.height());
-    const QRect belowWindow(0, m_frame.height(), clientWidth + 1, 1);
+    const int menuBarHeight = m_frame.height() - layout::clientArea.height();
+    const QRect menuBar(0, 0, layout::clientArea.width(), menuBarHeight);
+    const QRect rightOfWindow(layout::clientArea.width(), 0, 1, m_frame.height());
+    const QRect belowWindow(0, m_frame.height(), layout::clientArea.width() + 1, 1);
     for (const QRect &outside : {menuBar, rightOfWindow, belowWindow})
         for (int y = outside.top(); y <= outside.bottom(); ++y)
             for (int x = outside.left(); x <= outside.right(); ++x)
@@ -540,14 +540,8 @@ void EditorWindowTest::missingPictureIsReported()
         return solidMismatch(shot, placed, objectColour, QStringLiteral("cell 1"));
     }));
 
-    const QString file = pictureFolder() + QLatin1Char('/') + objectAtStart;
-    QVERIFY(QFile::remove(file));
-    const auto restorePicture = [this] {
-        for (const StandInPicture &picture : standInPictures())
-            if (picture.fileName == objectAtStart)
-                return writeStandInPicture(pictureFolder(), picture);
-        return false;
-    };
+    QVERIFY(m_pictures.remove(objectAtStart));
+    const auto restorePicture = [this] { return m_pictures.restore(objectAtStart); };
     auto restore = qScopeGuard(restorePicture);
     const QImage before = clientShot();
     CHECK(clickClient(failing.center()));
@@ -614,9 +608,8 @@ void EditorWindowTest::failureEndsThePress()
     QFETCH(Selection, expected);
     CHECK(startEditor());
     m_selectorsAtStart = false;
-    const QString path =
-        missing.isEmpty() ? pictureFolder() : pictureFolder() + QLatin1Char('/') + missing;
-    const QString away = m_home.path() + QStringLiteral("/away");
+    const QString path = missing.isEmpty() ? m_pictures.folder() : m_pictures.filePath(missing);
+    const QString away = m_pictures.home() + QStringLiteral("/away");
     QVERIFY(QDir().rename(path, away));
     auto restore = qScopeGuard([&] { QDir().rename(away, path); });
 
