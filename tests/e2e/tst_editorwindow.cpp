@@ -24,6 +24,14 @@ namespace {
 const QString objectAtStart = QStringLiteral("1UpMushroom.bmp");
 const QString hWallAtStart = QStringLiteral("BlankWallH.bmp");
 const QString vWallAtStart = QStringLiteral("BlankWallV.bmp");
+// Other files that the selectors select, and `design` for an image's design-time picture.
+const QString design;
+const QString angleL = QStringLiteral("AngleL.bmp");
+const QString angleR = QStringLiteral("AngleR.bmp");
+const QString wallH = QStringLiteral("WallH.bmp");
+const QString gateH = QStringLiteral("ElectricGateH.bmp");
+const QString wallV = QStringLiteral("WallV.bmp");
+const QString breakWallV = QStringLiteral("BreakWallV.bmp");
 
 // The cell and the slots that the selection tests place pictures on, to see what the selectors
 // select.
@@ -388,39 +396,30 @@ void EditorWindowTest::scrollArrowsSelect_data()
 {
     QTest::addColumn<QStringList>("arrows");
     QTest::addColumn<Selection>("expected");
-    const QString design;
-    const QString object = objectAtStart;
-    const QString angleL = QStringLiteral("AngleL.bmp");
-    const QString angleR = QStringLiteral("AngleR.bmp");
-    const QString hBlank = hWallAtStart;
-    const QString vBlank = vWallAtStart;
-    const QString wallH = QStringLiteral("WallH.bmp");
-    const QString gateH = QStringLiteral("ElectricGateH.bmp");
-    const QString wallV = QStringLiteral("WallV.bmp");
     // clang-format off
     QTest::newRow("object type up") << words("ObjScrollH+")
-        << Selection{angleL, design, design, angleL, hBlank, vBlank};
+        << Selection{angleL, design, design, angleL, hWallAtStart, vWallAtStart};
     QTest::newRow("object type down at its minimum") << words("ObjScrollH-")
-        << Selection{design, design, design, object, hBlank, vBlank};
+        << Selection{design, design, design, objectAtStart, hWallAtStart, vWallAtStart};
     QTest::newRow("variant of a type with variants") << words("ObjScrollH+ ObjScrollV+")
-        << Selection{angleR, design, design, angleR, hBlank, vBlank};
+        << Selection{angleR, design, design, angleR, hWallAtStart, vWallAtStart};
     QTest::newRow("variant stops at the last") << words("ObjScrollH+ ObjScrollV+ ObjScrollV+")
-        << Selection{angleR, design, design, angleR, hBlank, vBlank};
+        << Selection{angleR, design, design, angleR, hWallAtStart, vWallAtStart};
     QTest::newRow("variant selector disabled at start") << words("ObjScrollV+")
-        << Selection{design, design, design, object, hBlank, vBlank};
+        << Selection{design, design, design, objectAtStart, hWallAtStart, vWallAtStart};
     QTest::newRow("back to a type without variants") << words("ObjScrollH+ ObjScrollV+ ObjScrollH-")
-        << Selection{object, design, design, object, hBlank, vBlank};
+        << Selection{objectAtStart, design, design, objectAtStart, hWallAtStart, vWallAtStart};
     QTest::newRow("horizontal wall up") << words("WallScrollH+")
-        << Selection{design, wallH, design, object, wallH, vBlank};
+        << Selection{design, wallH, design, objectAtStart, wallH, vWallAtStart};
     QTest::newRow("horizontal wall stops at its maximum")
         << words("WallScrollH+ WallScrollH+ WallScrollH+ WallScrollH+ WallScrollH+")
-        << Selection{design, gateH, design, object, gateH, vBlank};
+        << Selection{design, gateH, design, objectAtStart, gateH, vWallAtStart};
     QTest::newRow("horizontal wall up and down again") << words("WallScrollH+ WallScrollH-")
-        << Selection{design, hBlank, design, object, hBlank, vBlank};
+        << Selection{design, hWallAtStart, design, objectAtStart, hWallAtStart, vWallAtStart};
     QTest::newRow("vertical wall up") << words("WallScrollV+")
-        << Selection{design, design, wallV, object, hBlank, wallV};
+        << Selection{design, design, wallV, objectAtStart, hWallAtStart, wallV};
     QTest::newRow("vertical wall down at its minimum") << words("WallScrollV-")
-        << Selection{design, design, design, object, hBlank, vBlank};
+        << Selection{design, design, design, objectAtStart, hWallAtStart, vWallAtStart};
     // clang-format on
 }
 
@@ -441,35 +440,26 @@ void EditorWindowTest::keysStepFocusedSelector_data()
 {
     QTest::addColumn<QString>("keys");
     QTest::addColumn<Selection>("expected");
-    const QString design;
-    const QString object = objectAtStart;
-    const QString hBlank = hWallAtStart;
-    const QString vBlank = vWallAtStart;
-    const QString wallH = QStringLiteral("WallH.bmp");
-    const QString wallV = QStringLiteral("WallV.bmp");
-    const QString breakWallV = QStringLiteral("BreakWallV.bmp");
-    const QString angleL = QStringLiteral("AngleL.bmp");
-    const QString angleR = QStringLiteral("AngleR.bmp");
     // clang-format off
     QTest::newRow("down on the vertical wall selector") << QStringLiteral("Down")
-        << Selection{design, design, wallV, object, hBlank, wallV};
+        << Selection{design, design, wallV, objectAtStart, hWallAtStart, wallV};
     QTest::newRow("right twice") << QStringLiteral("Right Right")
-        << Selection{design, design, breakWallV, object, hBlank, breakWallV};
+        << Selection{design, design, breakWallV, objectAtStart, hWallAtStart, breakWallV};
     QTest::newRow("down and up again") << QStringLiteral("Down Up")
-        << Selection{design, design, vBlank, object, hBlank, vBlank};
+        << Selection{design, design, vWallAtStart, objectAtStart, hWallAtStart, vWallAtStart};
     QTest::newRow("up at the minimum") << QStringLiteral("Up")
-        << Selection{design, design, design, object, hBlank, vBlank};
+        << Selection{design, design, design, objectAtStart, hWallAtStart, vWallAtStart};
     QTest::newRow("tab to the horizontal wall selector") << QStringLiteral("Tab Right")
-        << Selection{design, wallH, design, object, wallH, vBlank};
+        << Selection{design, wallH, design, objectAtStart, wallH, vWallAtStart};
     QTest::newRow("tab to the object type selector") << QStringLiteral("Tab Tab Right")
-        << Selection{angleL, design, design, angleL, hBlank, vBlank};
+        << Selection{angleL, design, design, angleL, hWallAtStart, vWallAtStart};
     QTest::newRow("tab skips the disabled variant selector") << QStringLiteral("Tab Tab Tab Down")
-        << Selection{design, design, wallV, object, hBlank, wallV};
+        << Selection{design, design, wallV, objectAtStart, hWallAtStart, wallV};
     QTest::newRow("tab to the enabled variant selector") << QStringLiteral("Tab Tab Right Tab Down")
-        << Selection{angleR, design, design, angleR, hBlank, vBlank};
+        << Selection{angleR, design, design, angleR, hWallAtStart, vWallAtStart};
     QTest::newRow("tab round to the vertical wall selector")
         << QStringLiteral("Tab Tab Right Tab Tab Down")
-        << Selection{angleL, design, wallV, angleL, hBlank, wallV};
+        << Selection{angleL, design, wallV, angleL, hWallAtStart, wallV};
     // clang-format on
 }
 
@@ -515,7 +505,6 @@ void EditorWindowTest::clearMazeRestoresDesign()
 
     CHECK(activateByClick(m_window, m_client.topLeft() + background));
     CHECK(pressKeys(QStringLiteral("Down")));
-    const QString wallV = QStringLiteral("WallV.bmp");
     CHECK(checkSelection({{}, {}, wallV, objectAtStart, hWallAtStart, wallV}));
 }
 
@@ -587,8 +576,6 @@ void EditorWindowTest::failureEndsThePress_data()
     QTest::addColumn<QString>("missing"); // a file of the picture folder, or the folder itself
     QTest::addColumn<QString>("arrow");
     QTest::addColumn<Selection>("expected");
-    const QString design;
-    const QString angleL = QStringLiteral("AngleL.bmp");
     // clang-format off
     QTest::newRow("missing picture") << angleL << "ObjScrollH+"
         << Selection{design, design, design, angleL, hWallAtStart, vWallAtStart};
