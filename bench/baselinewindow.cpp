@@ -1,5 +1,7 @@
 #include "baselinewindow.h"
 
+#include "support/windowlayout.h"
+
 #include <QLayout>
 #include <QMenuBar>
 
@@ -9,9 +11,9 @@ BaselineWindow::BaselineWindow()
 {
     setWindowTitle(QStringLiteral("Tolvane baseline"));
     auto *client = new QWidget;
-    client->setFixedSize(492, 493);
+    client->setFixedSize(layout::clientArea);
     QPalette palette = client->palette();
-    palette.setColor(QPalette::Window, QColor(0, 255, 255));
+    palette.setColor(QPalette::Window, QColor(layout::cyan));
     client->setPalette(palette);
     client->setAutoFillBackground(true);
     setCentralWidget(client);

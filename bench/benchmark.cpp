@@ -3,7 +3,8 @@
 #include "report.h"
 #include "residentmemory.h"
 #include "statistics.h"
-#include "tests/e2e/desktopprogram.h"
+#include "support/desktopprogram.h"
+#include "support/windowlayout.h"
 
 #include <QElapsedTimer>
 #include <QGuiApplication>
@@ -44,13 +45,13 @@ bool probeIsCyan()
 {
     const QImage pixel =
         QGuiApplication::primaryScreen()->grabWindow(0, probe.x(), probe.y(), 1, 1).toImage();
-    return pixel.pixel(0, 0) == qRgb(0, 255, 255);
+    return pixel.pixel(0, 0) == layout::cyan;
 }
 
 // Runs the driver for one in-process task and collects the "= NAME VALUES" lines it prints.
 Results runChild(const Stage &stage, const QStringList &task)
 {
-    e2e::DesktopProgram child(stage.driver, stage.display, stage.home);
+    support::DesktopProgram child(stage.driver, stage.display, stage.home);
     if (const QString fault = child.start(QStringList{QStringLiteral("--child")} + task);
         !fault.isEmpty())
         throw std::runtime_error(fault.toStdString());
@@ -83,7 +84,7 @@ void startWholeProcess(const Stage &stage, const QString &executable, WholeProce
 {
     while (probeIsCyan())
         QThread::msleep(5);
-    e2e::DesktopProgram program(executable, stage.display, stage.home);
+    support::DesktopProgram program(executable, stage.display, stage.home);
     QElapsedTimer timer;
     timer.start();
     if (const QString fault = program.start(); !fault.isEmpty())

@@ -4,12 +4,11 @@
 
 #include "benchmark.h"
 #include "inprocess.h"
-#include "tests/e2e/standinpictures.h"
-#include "tests/e2e/xvfbserver.h"
+#include "support/standinfolder.h"
+#include "support/xvfbserver.h"
 
 #include <QApplication>
 #include <QGuiApplication>
-#include <QTemporaryDir>
 #include <QTextStream>
 
 namespace {
@@ -23,7 +22,7 @@ int runChild(int argc, char *argv[])
 
 int runParent(int argc, char *argv[])
 {
-    e2e::XvfbServer server;
+    support::XvfbServer server;
     if (const QString fault = server.start(); !fault.isEmpty()) {
         QTextStream(stderr) << fault << '\n';
         return 1;
@@ -32,13 +31,12 @@ int runParent(int argc, char *argv[])
     qputenv("QT_QPA_PLATFORM", "xcb");
     QGuiApplication application(argc, argv);
 
-    QTemporaryDir home;
-    if (!home.isValid() ||
-        !e2e::writeStandInPictures(home.path() + QStringLiteral("/Documents/pardovine")))
+    const support::StandInFolder home;
+    if (!home.isValid())
         return 1;
     const bench::Stage stage{
         QStringLiteral(TOLVANE_EXECUTABLE), QStringLiteral(BASELINE_EXECUTABLE),
-        QCoreApplication::applicationFilePath(), server.display(), home.path()};
+        QCoreApplication::applicationFilePath(), server.display(), home.home()};
     return bench::runBenchmark(stage);
 }
 

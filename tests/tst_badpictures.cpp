@@ -4,17 +4,16 @@
 // clicked one included, as it was.
 
 #include "app/form1.h"
-#include "bitmapwriter.h"
 #include "catalogue/filepictureloader.h"
 #include "catalogue/objectcatalogue.h"
 #include "catalogue/picturepath.h"
-#include "shownimage.h"
+#include "support/bitmapwriter.h"
+#include "support/windowimages.h"
 #include "toolkit/image.h"
 
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
-#include <QHash>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
@@ -200,14 +199,6 @@ QString difference(const QImage &shown, const QImage &expected, int tolerance)
     return {};
 }
 
-QHash<const toolkit::Image *, qint64> picturesOf(const QWidget &window)
-{
-    QHash<const toolkit::Image *, qint64> pictures;
-    for (const toolkit::Image *image : window.findChildren<toolkit::Image *>())
-        pictures.insert(image, image->Picture().cacheKey());
-    return pictures;
-}
-
 } // namespace
 
 class TestBadPictures : public QObject
@@ -340,10 +331,10 @@ void TestBadPictures::clickOnCell()
     QVERIFY(QTest::qWaitForWindowExposed(window.get()));
 
     toolkit::Image *cell = window->Piece.element(37);
-    auto before = picturesOf(*window);
-    clickImage(cell);
+    auto before = support::picturesOf(*window);
+    support::clickImage(cell);
 
-    auto after = picturesOf(*window);
+    auto after = support::picturesOf(*window);
     if (expected.isNull()) {
         QCOMPARE(reports.size(), 1);
         QVERIFY2(reports.front().contains(QLatin1Char('"') + pictures.file() + QLatin1Char('"')),
@@ -363,7 +354,7 @@ void TestBadPictures::clickOnCell()
     // The editor goes on: once the folder holds a picture, the next click shows it.
     QVERIFY(pictures.replaceWithGoodPicture());
     toolkit::Image *next = window->Piece.element(38);
-    clickImage(next);
+    support::clickImage(next);
     QCOMPARE(reports.size(), expected.isNull() ? 1 : 0);
     QVERIFY(window->isVisible());
     QCOMPARE(next->Picture().toImage().pixel(0, 0), qRgb(10, 20, 30));

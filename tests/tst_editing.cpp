@@ -4,9 +4,10 @@
 
 #include "app/form1.h"
 #include "catalogue/filepictureloader.h"
-#include "catalogue/objectcatalogue.h"
-#include "catalogue/wallcatalogue.h"
-#include "shownimage.h"
+#include "support/recordingloader.h"
+#include "support/standinfolder.h"
+#include "support/windowimages.h"
+#include "support/windowlayout.h"
 #include "toolkit/controlarray.h"
 #include "toolkit/image.h"
 #include "toolkit/selector.h"
@@ -14,7 +15,6 @@
 #include <QFile>
 #include <QMenuBar>
 #include <QScrollBar>
-#include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
 #include <optional>
@@ -23,20 +23,10 @@
 namespace {
 
 const QString catalogueFolder = QStringLiteral("c:/My Documents/pardovine/");
-const QRgb white = qRgb(255, 255, 255);
-
-// The file loader, counting the paths it is asked for.
-class CountingLoader : public catalogue::FilePictureLoader
-{
-public:
-    QPixmap loadPicture(const QString &path) const override
-    {
-        reads << path;
-        return FilePictureLoader::loadPicture(path);
-    }
-
-    mutable QStringList reads;
-};
+using layout::Family;
+using layout::white;
+using support::Pictures;
+using support::picturesOf;
 
 // The colour of a picture that has one colour only, else 0 (no written picture is black).
 QRgb uniformColour(const QPixmap &pixmap)
@@ -62,84 +52,7 @@ QRgb colourShown(const toolkit::Image *image)
 // What the image looks like on screen, at the size it has there.
 QImage onScreen(toolkit::Image *image)
 {
-    return shownImage(image).convertToFormat(QImage::Format_RGB32);
-}
-
-QString pictureId(const QPixmap &pixmap)
-{
-    const QImage image = pixmap.toImage().convertToFormat(QImage::Format_RGB32);
-    return QStringLiteral("%1x%2 #%3")
-        .arg(image.width())
-        .arg(image.height())
-        .arg(qHash(QByteArrayView(image.constBits(), image.sizeInBytes())), 0, 16);
-}
-
-QString describeImage(const QString &name, const toolkit::Image *image)
-{
-    return QStringLiteral("%1 at %2,%3 size %4x%5 %6 picture %7")
-        .arg(name)
-        .arg(image->rect().x())
-        .arg(image->rect().y())
-        .arg(image->rect().width())
-        .arg(image->rect().height())
-        .arg(image->Visible() ? "visible" : "hidden")
-        .arg(pictureId(image->Picture()));
-}
-
-QString describeSelector(const toolkit::Selector *selector)
-{
-    return QStringLiteral("%1 %2..%3 value %4 %5 at %6,%7 size %8x%9")
-        .arg(selector->objectName())
-        .arg(selector->Min())
-        .arg(selector->Max())
-        .arg(selector->Value())
-        .arg(selector->Enabled() ? "enabled" : "disabled")
-        .arg(selector->x())
-        .arg(selector->y())
-        .arg(selector->width())
-        .arg(selector->height());
-}
-
-// Everything of a window that the user sees or could change: one line per item, so that two
-// windows compare line by line.
-QStringList describeWindow(app::Form1 *form)
-{
-    QStringList lines;
-    lines << QStringLiteral("title %1").arg(form->windowTitle());
-    lines << QStringLiteral("client %1x%2")
-                 .arg(form->centralWidget()->width())
-                 .arg(form->centralWidget()->height());
-    lines << QStringLiteral("menu %1 %2")
-                 .arg(form->mnuClear->text(), form->mnuClear->isEnabled() ? "enabled" : "disabled");
-    for (const toolkit::Selector *selector :
-         {form->ObjScrollV, form->ObjScrollH, form->WallScrollH, form->WallScrollV})
-        lines << describeSelector(selector);
-    lines << describeImage(QStringLiteral("ObjSample"), form->ObjSample);
-    lines << describeImage(QStringLiteral("WallSampleH"), form->WallSampleH);
-    lines << describeImage(QStringLiteral("WallSampleV"), form->WallSampleV);
-    const std::pair<const char *, toolkit::ControlArray *> arrays[] = {{"Piece", &form->Piece},
-                                                                       {"HWall", &form->HWall},
-                                                                       {"VWall", &form->VWall},
-                                                                       {"Corner", &form->Corner}};
-    for (const auto &[name, array] : arrays) {
-        lines << QStringLiteral("%1 count %2").arg(name).arg(array->count());
-        for (int i = 0; i < array->count(); ++i)
-            lines << describeImage(QStringLiteral("%1(%2)").arg(name).arg(i), array->element(i));
-    }
-    QWidget *focus = form->focusWidget();
-    lines << QStringLiteral("focus %1")
-                 .arg(focus && focus->parentWidget() ? focus->parentWidget()->objectName()
-                                                     : QStringLiteral("none"));
-    return lines;
-}
-
-// The picture of every image of a window, board and samples.
-QList<qint64> allPictures(const app::Form1 *form)
-{
-    QList<qint64> keys;
-    for (const toolkit::Image *image : form->findChildren<toolkit::Image *>())
-        keys << image->Picture().cacheKey();
-    return keys;
+    return support::shownImage(image).convertToFormat(QImage::Format_RGB32);
 }
 
 } // namespace
@@ -174,19 +87,16 @@ private slots:
     void clearMazeKeepsTheProgramRunning();
 
 private:
-    QString folder() const { return m_home.path() + QStringLiteral("/Documents/pardovine"); }
-    QString fileOf(const QString &name) const { return folder() + QLatin1Char('/') + name; }
-    void writeAllPictures();
-    void writePicture(const QString &name, QRgb colour, QSize size);
-    QRgb colourOf(const QString &name) const { return m_colours.value(name); }
+    QString fileOf(const QString &name) const { return m_pictures.filePath(name); }
+    QRgb colourOf(const QString &name) const { return m_pictures.colour(name); }
     void click(toolkit::Image *image);
     app::Form1 *openWindow();
     void watchReports(app::Form1 *form);
     app::Form1 *clearMazeOn(app::Form1 *form);
 
-    QTemporaryDir m_home;
-    std::optional<CountingLoader> m_loader;
-    QHash<QString, QRgb> m_colours;
+    support::StandInFolder m_pictures;
+    std::optional<catalogue::FilePictureLoader> m_files;
+    std::optional<support::RecordingLoader> m_loader;
     QPointer<app::Form1> m_form;
     QList<QPointer<app::Form1>> m_successors;
     QStringList m_reports;
@@ -196,16 +106,17 @@ private:
 // set before the loader looks the folder up.
 void TestEditing::initTestCase()
 {
-    QVERIFY(m_home.isValid());
-    qputenv("HOME", QFile::encodeName(m_home.path()));
+    QVERIFY(m_pictures.isValid());
+    qputenv("HOME", QFile::encodeName(m_pictures.home()));
     qunsetenv("XDG_CONFIG_HOME");
     qunsetenv("XDG_DOCUMENTS_DIR");
-    m_loader.emplace();
+    m_files.emplace();
+    m_loader.emplace(*m_files);
 }
 
 void TestEditing::init()
 {
-    writeAllPictures();
+    QVERIFY(m_pictures.writeAll());
     m_form = openWindow();
     QVERIFY(QTest::qWaitForWindowExposed(m_form));
     m_loader->reads.clear();
@@ -221,45 +132,10 @@ void TestEditing::cleanup()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-// Every picture of both catalogues, in its family's size and a colour of its own.
-void TestEditing::writeAllPictures()
-{
-    QDir(folder()).removeRecursively();
-    QVERIFY(QDir().mkpath(folder()));
-    m_colours.clear();
-    QStringList objects;
-    for (const catalogue::ObjectType &type : catalogue::objectTypes()) {
-        for (const char *path : type.pictures)
-            objects << QString::fromLatin1(path).mid(catalogueFolder.size());
-    }
-    QStringList horizontal;
-    QStringList vertical;
-    for (const catalogue::WallType &wall : catalogue::wallTypes()) {
-        horizontal << QString::fromLatin1(wall.horizontal).mid(catalogueFolder.size());
-        vertical << QString::fromLatin1(wall.vertical).mid(catalogueFolder.size());
-    }
-    int n = 0;
-    auto next = [&n] { return QColor::fromHsv((n++ * 37) % 360, 200, 200).rgb(); };
-    for (const QString &name : std::as_const(objects))
-        writePicture(name, next(), {32, 32});
-    for (const QString &name : std::as_const(horizontal))
-        writePicture(name, next(), {32, 10});
-    for (const QString &name : std::as_const(vertical))
-        writePicture(name, next(), {10, 32});
-}
-
-void TestEditing::writePicture(const QString &name, QRgb colour, QSize size)
-{
-    QImage image(size, QImage::Format_RGB32);
-    image.fill(colour);
-    QVERIFY(image.save(fileOf(name), "BMP"));
-    m_colours[name] = colour;
-}
-
 void TestEditing::click(toolkit::Image *image)
 {
     QVERIFY(image);
-    clickImage(image);
+    support::clickImage(image);
 }
 
 // Opens a window from the design whose reports the test collects.
@@ -291,7 +167,7 @@ app::Form1 *TestEditing::clearMazeOn(app::Form1 *form)
 
 void TestEditing::picturesComeFromTheHomeDocumentsFolder()
 {
-    QCOMPARE(m_loader->filePath(catalogueFolder + QStringLiteral("AngleL.bmp")),
+    QCOMPARE(m_files->filePath(catalogueFolder + QStringLiteral("AngleL.bmp")),
              fileOf(QStringLiteral("AngleL.bmp")));
     QVERIFY(QFile::exists(fileOf(QStringLiteral("X-Terminate.bmp"))));
     QVERIFY(QFile::exists(fileOf(QStringLiteral("ElectricGateV.bmp"))));
@@ -314,7 +190,7 @@ void TestEditing::typicalRoad()
 
     QCOMPARE(m_loader->reads, QStringList{catalogueFolder + "AngleL.bmp"});
     QCOMPARE(colourShown(m_form->Piece.element(37)), colourOf("AngleL.bmp"));
-    QCOMPARE(m_form->Piece.element(37)->rect(), QRect(294, 126, 32, 32));
+    QCOMPARE(m_form->Piece.element(37)->rect(), layout::elementRect(Family::Cell, 37));
     QCOMPARE(m_form->ObjScrollV->Value(), 1);
     QVERIFY(m_reports.isEmpty());
 }
@@ -326,7 +202,7 @@ void TestEditing::everyClickReadsTheFile()
     const QString name = QStringLiteral("1UpMushroom.bmp");
     const QRgb before = colourOf(name);
     click(m_form->Piece.element(3));
-    writePicture(name, qRgb(10, 20, 30), {32, 32});
+    QVERIFY(m_pictures.write(name, qRgb(10, 20, 30), {32, 32}));
     click(m_form->Piece.element(4));
 
     QCOMPARE(colourShown(m_form->Piece.element(3)), before);
@@ -342,7 +218,7 @@ void TestEditing::deletedFileAfterItWasShown()
     m_form->ObjScrollH->setValue(24);
     click(m_form->Piece.element(5));
     QVERIFY(QFile::remove(fileOf("GoD.bmp")));
-    const QList<qint64> pictures = allPictures(m_form);
+    const Pictures pictures = picturesOf(*m_form);
 
     QCOMPARE(colourShown(m_form->ObjSample), colourOf("GoD.bmp"));
     QCOMPARE(colourShown(m_form->Piece.element(5)), colourOf("GoD.bmp"));
@@ -353,7 +229,7 @@ void TestEditing::deletedFileAfterItWasShown()
     QCOMPARE(m_reports.size(), 1);
     QVERIFY2(m_reports[0].contains(fileOf("GoD.bmp")), qPrintable(m_reports[0]));
     QVERIFY2(m_reports[0].contains("missing"), qPrintable(m_reports[0]));
-    QCOMPARE(allPictures(m_form), pictures);
+    QCOMPARE(picturesOf(*m_form), pictures);
 
     // The editor goes on with the files that are there.
     m_form->ObjScrollV->setValue(2);
@@ -365,8 +241,9 @@ void TestEditing::deletedFileAfterItWasShown()
 void TestEditing::folderAbsent()
 {
     delete m_form;
-    QVERIFY(QDir(m_home.path() + QStringLiteral("/Documents")).removeRecursively());
-    m_loader.emplace(); // the program starts without the folder
+    QVERIFY(QDir(m_pictures.documents()).removeRecursively());
+    m_files.emplace(); // the program starts without the folder
+    m_loader.emplace(*m_files);
     m_form = openWindow();
     QVERIFY(QTest::qWaitForWindowExposed(m_form));
     QCOMPARE(m_form->Piece.count() + m_form->HWall.count() + m_form->VWall.count() +
@@ -378,7 +255,7 @@ void TestEditing::folderAbsent()
     QVERIFY(form);
     QVERIFY(QTest::qWaitForWindowExposed(form));
     QVERIFY(m_loader->reads.isEmpty());
-    const QList<qint64> pictures = allPictures(form);
+    const Pictures pictures = picturesOf(*form);
 
     QTest::keyClick(form->ObjScrollH->scrollBar(), Qt::Key_Right);
     QVERIFY(!m_reports.isEmpty());
@@ -395,7 +272,7 @@ void TestEditing::folderAbsent()
     QVERIFY(m_reports[0].contains(fileOf("AngleL.bmp")));
     QVERIFY(m_reports[1].contains(fileOf("BlankWallH.bmp")));
     QVERIFY(m_reports[2].contains(fileOf("WallV.bmp")));
-    QCOMPARE(allPictures(form), pictures);
+    QCOMPARE(picturesOf(*form), pictures);
     QVERIFY(form->isVisible());
     QCOMPARE(form->Piece.count(), 100);
 }
@@ -403,7 +280,7 @@ void TestEditing::folderAbsent()
 // Corner posts, the samples and the background take no click: nothing is read or changed.
 void TestEditing::ignoredClicks()
 {
-    const QList<qint64> pictures = allPictures(m_form);
+    const Pictures pictures = picturesOf(*m_form);
     for (int i = 0; i < m_form->Corner.count(); ++i)
         click(m_form->Corner.element(i));
     click(m_form->ObjSample);
@@ -412,7 +289,7 @@ void TestEditing::ignoredClicks()
     QTest::mouseClick(m_form->centralWidget(), Qt::LeftButton, {}, QPoint(440, 200));
 
     QVERIFY(m_loader->reads.isEmpty());
-    QCOMPARE(allPictures(m_form), pictures);
+    QCOMPARE(picturesOf(*m_form), pictures);
     QVERIFY(m_reports.isEmpty());
 }
 
@@ -452,9 +329,9 @@ void TestEditing::wallSlotsKeepTheirOrientation()
     click(m_form->VWall.element(37));
 
     QCOMPARE(colourShown(m_form->HWall.element(37)), colourOf(horizontal));
-    QCOMPARE(m_form->HWall.element(37)->rect(), QRect(294, 158, 32, 10));
+    QCOMPARE(m_form->HWall.element(37)->rect(), layout::elementRect(Family::HorizontalSlot, 37));
     QCOMPARE(colourShown(m_form->VWall.element(37)), colourOf(vertical));
-    QCOMPARE(m_form->VWall.element(37)->rect(), QRect(158, 294, 10, 32));
+    QCOMPARE(m_form->VWall.element(37)->rect(), layout::elementRect(Family::VerticalSlot, 37));
     if (horizontalType != 1)
         QCOMPARE(colourShown(m_form->WallSampleH), colourOf(horizontal));
     if (verticalType != 1)
@@ -466,8 +343,7 @@ void TestEditing::wallSelectorChangesOnlyItsSample()
     m_form->WallScrollH->setValue(2);
     click(m_form->HWall.element(0));
     click(m_form->HWall.element(89));
-    QList<qint64> pictures = allPictures(m_form);
-    const QList<toolkit::Image *> images = m_form->findChildren<toolkit::Image *>();
+    Pictures pictures = picturesOf(*m_form);
 
     QTest::keyClick(m_form->WallScrollH->scrollBar(), Qt::Key_Right);
 
@@ -475,8 +351,8 @@ void TestEditing::wallSelectorChangesOnlyItsSample()
     QCOMPARE(colourShown(m_form->WallSampleH), colourOf("BreakWallH.bmp"));
     QCOMPARE(colourShown(m_form->HWall.element(0)), colourOf("WallH.bmp"));
     QCOMPARE(colourShown(m_form->HWall.element(89)), colourOf("WallH.bmp"));
-    pictures[images.indexOf(m_form->WallSampleH)] = m_form->WallSampleH->Picture().cacheKey();
-    QCOMPARE(allPictures(m_form), pictures);
+    pictures[m_form->WallSampleH] = m_form->WallSampleH->Picture().cacheKey();
+    QCOMPARE(picturesOf(*m_form), pictures);
 }
 
 void TestEditing::placingChangesOnlyThatCell_data()
@@ -498,16 +374,15 @@ void TestEditing::placingChangesOnlyThatCell()
 
     m_form->ObjScrollH->setValue(63);
     m_form->ObjScrollV->setValue(40);
-    QList<qint64> pictures = allPictures(m_form);
-    const QList<toolkit::Image *> images = m_form->findChildren<toolkit::Image *>();
+    Pictures pictures = picturesOf(*m_form);
     toolkit::Image *target = m_form->Piece.element(cell);
 
     click(target);
 
     QCOMPARE(colourShown(target), colourOf("Warp20B.bmp"));
     QCOMPARE(target->rect().topLeft(), position);
-    pictures[images.indexOf(target)] = target->Picture().cacheKey();
-    QCOMPARE(allPictures(m_form), pictures);
+    pictures[target] = target->Picture().cacheKey();
+    QCOMPARE(picturesOf(*m_form), pictures);
     for (int i = 0; i < 100; ++i) {
         if (i != cell)
             QCOMPARE(colourShown(m_form->Piece.element(i)), white);
@@ -523,17 +398,17 @@ void TestEditing::pictureSizes()
     click(m_form->HWall.element(11));
 
     const QImage sample = onScreen(m_form->ObjSample);
-    QCOMPARE(sample.size(), QSize(64, 64));
+    QCOMPARE(sample.size(), layout::objSample.size());
     QCOMPARE(uniformColour(QPixmap::fromImage(sample)), colourOf("AngleL.bmp"));
     const QImage cell = onScreen(m_form->Piece.element(11));
-    QCOMPARE(cell.size(), QSize(32, 32));
+    QCOMPARE(cell.size(), layout::familyLayout(Family::Cell).size);
     QCOMPARE(uniformColour(QPixmap::fromImage(cell)), colourOf("AngleL.bmp"));
 
     const QImage wallSample = onScreen(m_form->WallSampleH);
-    QCOMPARE(wallSample.size(), QSize(64, 20));
+    QCOMPARE(wallSample.size(), layout::wallSampleH.size());
     QCOMPARE(uniformColour(QPixmap::fromImage(wallSample)), colourOf("BombWallH.bmp"));
     const QImage slot = onScreen(m_form->HWall.element(11));
-    QCOMPARE(slot.size(), QSize(32, 10));
+    QCOMPARE(slot.size(), layout::familyLayout(Family::HorizontalSlot).size);
     QCOMPARE(uniformColour(QPixmap::fromImage(slot)), colourOf("BombWallH.bmp"));
 }
 
@@ -541,23 +416,25 @@ void TestEditing::pictureSizes()
 // a sample keeps its size.
 void TestEditing::otherPictureSizes()
 {
-    writePicture(QStringLiteral("Bow.bmp"), qRgb(90, 60, 30), {40, 24});
-    writePicture(QStringLiteral("WallV.bmp"), qRgb(30, 60, 90), {6, 50});
+    QVERIFY(m_pictures.write(QStringLiteral("Bow.bmp"), qRgb(90, 60, 30), {40, 24}));
+    QVERIFY(m_pictures.write(QStringLiteral("WallV.bmp"), qRgb(30, 60, 90), {6, 50}));
 
     m_form->ObjScrollH->setValue(8);
     click(m_form->Piece.element(37));
     m_form->WallScrollV->setValue(2);
     click(m_form->VWall.element(37));
 
-    QCOMPARE(m_form->Piece.element(37)->rect(), QRect(294, 126, 40, 24));
-    QCOMPARE(m_form->VWall.element(37)->rect(), QRect(158, 294, 6, 50));
+    const QPoint cell = layout::elementRect(Family::Cell, 37).topLeft();
+    const QPoint slot = layout::elementRect(Family::VerticalSlot, 37).topLeft();
+    QCOMPARE(m_form->Piece.element(37)->rect(), QRect(cell, QSize(40, 24)));
+    QCOMPARE(m_form->VWall.element(37)->rect(), QRect(slot, QSize(6, 50)));
     // The vertical slot to its right lies above the widened cell; the cell still paints all of it.
-    QCOMPARE(renderedImage(m_form->Piece.element(37)).pixel(39, 23), qRgb(90, 60, 30));
+    QCOMPARE(support::renderedImage(m_form->Piece.element(37)).pixel(39, 23), qRgb(90, 60, 30));
     QCOMPARE(onScreen(m_form->Piece.element(37)).pixel(31, 23), qRgb(90, 60, 30));
-    QCOMPARE(m_form->ObjSample->size(), QSize(64, 64));
+    QCOMPARE(m_form->ObjSample->size(), layout::objSample.size());
     QCOMPARE(uniformColour(QPixmap::fromImage(onScreen(m_form->ObjSample))), qRgb(90, 60, 30));
-    QCOMPARE(m_form->WallSampleV->size(), QSize(20, 64));
-    QCOMPARE(m_form->Piece.element(38)->rect(), QRect(336, 126, 32, 32));
+    QCOMPARE(m_form->WallSampleV->size(), layout::wallSampleV.size());
+    QCOMPARE(m_form->Piece.element(38)->rect(), layout::elementRect(Family::Cell, 38));
 }
 
 void TestEditing::failedLoad_data()
@@ -595,7 +472,7 @@ void TestEditing::failedLoad()
         QVERIFY(text.open(QIODevice::WriteOnly));
         text.write("this is not a picture\n");
     } else if (damage == "truncate") {
-        writePicture(QStringLiteral("MarbleButtonD.bmp"), qRgb(1, 2, 3), {32, 32});
+        QVERIFY(m_pictures.write(QStringLiteral("MarbleButtonD.bmp"), qRgb(1, 2, 3), {32, 32}));
         QVERIFY(QFile::resize(file, 1000));
     } else if (damage == "folder") {
         QVERIFY(QDir().mkdir(file));
@@ -604,7 +481,7 @@ void TestEditing::failedLoad()
     } else if (damage == "loop") {
         QVERIFY(QFile::link(file, file));
     }
-    const QList<qint64> pictures = allPictures(m_form);
+    const Pictures pictures = picturesOf(*m_form);
 
     // Variant 9 is out of type 39's range: the value goes back to 1, whose file fails to load in
     // the variant selector's change handler, which ends the type change too. The click fails
@@ -623,7 +500,7 @@ void TestEditing::failedLoad()
     QVERIFY(m_form->ObjScrollV->Enabled());
     QCOMPARE(colourShown(m_form->ObjSample), colourOf("GoH.bmp"));
     QCOMPARE(colourShown(m_form->Piece.element(20)), colourOf("GoH.bmp"));
-    QCOMPARE(allPictures(m_form), pictures);
+    QCOMPARE(picturesOf(*m_form), pictures);
 
     m_form->ObjScrollV->setValue(4);
     click(m_form->Piece.element(20));
@@ -639,20 +516,20 @@ void TestEditing::failureInsideTheNestedCall()
 {
     click(m_form->Piece.element(1));
     QVERIFY(QFile::remove(fileOf("AngleL.bmp")));
-    const QList<qint64> pictures = allPictures(m_form);
-    const QStringList before = describeWindow(m_form);
+    const Pictures pictures = picturesOf(*m_form);
+    const QStringList before = support::describeWindow(*m_form);
 
     m_form->ObjScrollH->setValue(2);
 
     QCOMPARE(m_reports.size(), 1);
     QVERIFY2(m_reports.front().contains(fileOf("AngleL.bmp")), qPrintable(m_reports.front()));
     QCOMPARE(m_loader->reads.count(catalogueFolder + "AngleL.bmp"), 1);
-    QCOMPARE(allPictures(m_form), pictures);
+    QCOMPARE(picturesOf(*m_form), pictures);
     QCOMPARE(m_form->ObjScrollV->Min(), 1);
     QCOMPARE(m_form->ObjScrollV->Max(), 2);
     QCOMPARE(m_form->ObjScrollV->Value(), 1);
     QVERIFY(m_form->ObjScrollV->Enabled());
-    const QStringList after = describeWindow(m_form);
+    const QStringList after = support::describeWindow(*m_form);
     QCOMPARE(after.size(), before.size());
     QCOMPARE(after.filter("Piece(1) ").first(), before.filter("Piece(1) ").first());
 
@@ -667,7 +544,7 @@ void TestEditing::failureInsideTheNestedCall()
 // reading a file or running a change handler, and the old window is deleted.
 void TestEditing::clearMaze()
 {
-    const QStringList designState = describeWindow(m_form);
+    const QStringList designState = support::describeWindow(*m_form);
     m_form->ObjScrollH->setValue(24);
     m_form->ObjScrollV->setValue(9);
     m_form->WallScrollH->setValue(3);
@@ -675,7 +552,7 @@ void TestEditing::clearMaze()
     for (toolkit::Image *image : {m_form->Piece.element(0), m_form->Piece.element(37),
                                   m_form->HWall.element(5), m_form->VWall.element(8)})
         click(image);
-    QVERIFY(describeWindow(m_form) != designState);
+    QVERIFY(support::describeWindow(*m_form) != designState);
     m_loader->reads.clear();
     QSignalSpy lastWindowClosed(qApp, &QGuiApplication::lastWindowClosed);
     QPointer<app::Form1> old = m_form.data();
@@ -689,7 +566,7 @@ void TestEditing::clearMaze()
     QVERIFY(m_loader->reads.isEmpty());
     QVERIFY(m_reports.isEmpty());
     QVERIFY(QTest::qWaitForWindowExposed(successor));
-    QCOMPARE(describeWindow(successor), designState);
+    QCOMPARE(support::describeWindow(*successor), designState);
 
     QCOMPARE(successor->windowTitle(), QStringLiteral("Tolvane v1.1"));
     QCOMPARE(successor->Piece.count(), 100);
@@ -719,7 +596,7 @@ void TestEditing::clearMaze()
 
 void TestEditing::clearMazeTwice()
 {
-    const QStringList designState = describeWindow(m_form);
+    const QStringList designState = support::describeWindow(*m_form);
     app::Form1 *second = clearMazeOn(m_form);
     QVERIFY(second);
     second->ObjScrollH->setValue(63);
@@ -728,7 +605,7 @@ void TestEditing::clearMazeTwice()
     QVERIFY(third);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(QTest::qWaitForWindowExposed(third));
-    QCOMPARE(describeWindow(third), designState);
+    QCOMPARE(support::describeWindow(*third), designState);
 }
 
 // Under a running event loop, as in the program: the old window goes, the new one stays and the

@@ -2,7 +2,8 @@
 // paints and repaints it, how a control array creates an element from element 0, and that a click
 // names the element clicked.
 
-#include "shownimage.h"
+#include "support/windowimages.h"
+#include "support/windowlayout.h"
 #include "toolkit/controlarray.h"
 #include "toolkit/image.h"
 #include "toolkit/imagehost.h"
@@ -12,6 +13,9 @@
 #include <stdexcept>
 
 namespace {
+
+using support::clickImage;
+using support::placeImage;
 
 // A picture whose left half is `left` and right half `right`, so that a scaled copy shows where
 // it was stretched to.
@@ -109,16 +113,16 @@ void TestImages::boardImageTakesThePictureSize()
 void TestImages::sampleImageKeepsItsSize()
 {
     toolkit::ImageHost client;
-    client.resize(492, 493);
+    client.resize(layout::clientArea);
     toolkit::Image image(true, twoColourPicture({32, 32}, Qt::white, Qt::white), &client);
-    placeImage(&image, {410, 410});
-    image.setSize({64, 64});
+    placeImage(&image, layout::objSample.topLeft());
+    image.setSize(layout::objSample.size());
 
     image.setPicture(twoColourPicture({10, 40}, Qt::red, Qt::blue));
-    QCOMPARE(image.rect(), QRect(410, 410, 64, 64));
+    QCOMPARE(image.rect(), layout::objSample);
     // The 10 x 40 picture fills the whole 64 x 64 image, its halves side by side.
-    const QImage shown = shownImage(&image);
-    QCOMPARE(shown.size(), QSize(64, 64));
+    const QImage shown = support::shownImage(&image);
+    QCOMPARE(shown.size(), layout::objSample.size());
     QCOMPARE(QColor(shown.pixel(0, 0)), QColor(Qt::red));
     QCOMPARE(QColor(shown.pixel(31, 63)), QColor(Qt::red));
     QCOMPARE(QColor(shown.pixel(32, 0)), QColor(Qt::blue));
@@ -351,10 +355,9 @@ void TestImages::clicksHitWhatIsDrawn()
     host.setGeometry(0, 23, 140, 84);
     QHash<const toolkit::Image *, QRgb> colours;
     for (int i = 0; i < 6; ++i) {
-        const int x = 42 * (i % 3), y = 42 * (i / 3);
-        const QList<QRect> parts{
-            {x, y, 32, 32}, {x + 32, y, 10, 32}, {x, y + 32, 32, 10}, {x + 32, y + 32, 10, 10}};
-        for (const QRect &part : parts) {
+        for (layout::Family family : {layout::Family::Cell, layout::Family::VerticalSlot,
+                                      layout::Family::HorizontalSlot, layout::Family::CornerPost}) {
+            const QRect part = layout::elementAt(family, i % 3, i / 3);
             const QRgb colour =
                 qRgb(20 * i, 60 * int(colours.size() % 4), 200 - int(colours.size()));
             auto *image = new toolkit::Image(false, onePicture(part.size(), colour), &host);

@@ -9,9 +9,10 @@
 #include "catalogue/objectcatalogue.h"
 #include "catalogue/picturepath.h"
 #include "catalogue/wallcatalogue.h"
-#include "shownimage.h"
-#include "tilefolder.h"
+#include "support/standinfolder.h"
+#include "support/windowimages.h"
 #include "toolkit/image.h"
+#include "toolkit/imagehost.h"
 #include "toolkit/selector.h"
 
 #include <QAction>
@@ -23,6 +24,8 @@
 
 namespace {
 
+using support::Pictures;
+using support::StandInFolder;
 using toolkit::Image;
 using toolkit::Selector;
 
@@ -66,7 +69,7 @@ struct Expectation
 class Session
 {
 public:
-    Session(TileFolder &folder, const catalogue::PictureLoader &loader)
+    Session(StandInFolder &folder, const catalogue::PictureLoader &loader)
         : m_folder(folder), m_random(seed)
     {
         m_window = app::Form1::open(loader, app::Form1::Reports::SignalOnly);
@@ -104,9 +107,7 @@ private:
     QString objectFile() const;
     QString wallFile(const Selector *walls, const char *catalogue::WallType::*orientation) const;
     bool click(Image *image);
-    QList<Image *> images() const;
-    QHash<const Image *, qint64> pictures() const;
-    QString describe(const Image *image) const;
+    QString describe(const Image *image) const { return support::imageName(*m_window, image); }
 
     Expectation clickCell();
     Expectation clickWallSlot();
@@ -121,10 +122,10 @@ private:
 
     QString checkWindow() const;
     QString checkVariants(const Expectation &expected, qsizetype newReports);
-    QString checkPictures(const Expectation &expected, const QHash<const Image *, qint64> &before,
+    QString checkPictures(const Expectation &expected, const Pictures &before,
                           qsizetype reportsBefore) const;
 
-    TileFolder &m_folder;
+    StandInFolder &m_folder;
     std::mt19937 m_random;
     app::Form1 *m_window = nullptr;
     QList<QPointer<app::Form1>> m_unloaded;
@@ -190,42 +191,6 @@ bool Session::click(Image *image)
         return false;
     QTest::mouseClick(image->host(), Qt::LeftButton, {}, point);
     return true;
-}
-
-QList<Image *> Session::images() const
-{
-    QList<Image *> all{m_window->ObjSample, m_window->WallSampleH, m_window->WallSampleV};
-    for (const toolkit::ControlArray *array :
-         {&m_window->Piece, &m_window->HWall, &m_window->VWall, &m_window->Corner}) {
-        for (int i = 0; i < array->count(); ++i)
-            all << array->element(i);
-    }
-    return all;
-}
-
-// "Piece(37)" for a board element, the design name for a sample.
-QString Session::describe(const Image *image) const
-{
-    const std::pair<const char *, const toolkit::ControlArray *> arrays[] = {
-        {"Piece", &m_window->Piece},
-        {"HWall", &m_window->HWall},
-        {"VWall", &m_window->VWall},
-        {"Corner", &m_window->Corner}};
-    for (const auto &[name, array] : arrays) {
-        for (int i = 0; i < array->count(); ++i) {
-            if (array->element(i) == image)
-                return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(i);
-        }
-    }
-    return image->objectName();
-}
-
-QHash<const Image *, qint64> Session::pictures() const
-{
-    QHash<const Image *, qint64> keys;
-    for (const Image *image : images())
-        keys.insert(image, image->Picture().cacheKey());
-    return keys;
 }
 
 Expectation Session::clickCell()
@@ -364,7 +329,7 @@ Expectation Session::flushDeletes()
 
 QString Session::step()
 {
-    const QHash<const Image *, qint64> before = pictures();
+    const Pictures before = support::picturesOf(*m_window);
     const qsizetype reportsBefore = m_reports.size();
     const app::Form1 *window = m_window;
 
@@ -467,14 +432,13 @@ QString Session::checkVariants(const Expectation &expected, qsizetype newReports
 
 // Only the images the action aims at show a new picture, a target shows the file as it is on
 // disk now, and every report is about a file that is missing.
-QString Session::checkPictures(const Expectation &expected,
-                               const QHash<const Image *, qint64> &before,
+QString Session::checkPictures(const Expectation &expected, const Pictures &before,
                                qsizetype reportsBefore) const
 {
-    const QHash<const Image *, qint64> after = pictures();
-    for (auto it = after.begin(); it != after.end(); ++it) {
-        if (it.value() != before.value(it.key()) && !expected.mayChange.contains(it.key()))
-            return QStringLiteral("%1 shows a new picture").arg(describe(it.key()));
+    const Pictures after = support::picturesOf(*m_window);
+    for (const Image *image : support::changedImages(before, after)) {
+        if (!expected.mayChange.contains(image))
+            return QStringLiteral("%1 shows a new picture").arg(describe(image));
     }
     const QStringList files = m_folder.fileNames();
     for (qsizetype i = reportsBefore; i < m_reports.size(); ++i) {
@@ -489,7 +453,7 @@ QString Session::checkPictures(const Expectation &expected,
     const Image *shown = expected.target ? expected.target : expected.sample;
     if (!shown)
         return {};
-    const TileFolder::Tile tile = m_folder.tile(expected.file);
+    const StandInFolder::Tile tile = m_folder.tile(expected.file);
     const bool changed = after.value(shown) != before.value(shown);
     if (!tile.present) {
         if (changed || m_reports.size() == reportsBefore)
@@ -518,7 +482,7 @@ private slots:
 
 void TestLongSession::randomActions()
 {
-    TileFolder folder;
+    StandInFolder folder;
     QVERIFY(folder.isValid());
     const catalogue::FilePictureLoader loader(folder.documents());
     Session session(folder, loader);

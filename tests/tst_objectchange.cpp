@@ -5,8 +5,8 @@
 #include "app/form1.h"
 #include "app/objectchange.h"
 #include "catalogue/objectcatalogue.h"
-#include "catalogue/pictureloader.h"
-#include "shownimage.h"
+#include "support/recordingloader.h"
+#include "support/windowimages.h"
 #include "toolkit/controlarray.h"
 #include "toolkit/image.h"
 #include "toolkit/selector.h"
@@ -18,41 +18,8 @@ namespace {
 
 const QString folder = QStringLiteral("c:/My Documents/pardovine/");
 
-// Loads with this red component were made by RecordingLoader; green and blue number the load.
-constexpr int loadMarker = 17;
-
-// Reads nothing: records every path and returns a new 32 × 32 picture for it. The paths in
-// `failing` fail as a missing file does.
-class RecordingLoader : public catalogue::PictureLoader
-{
-public:
-    QPixmap loadPicture(const QString &path) const override
-    {
-        reads << path;
-        if (failing.contains(path))
-            throw catalogue::PictureLoadError(path, QStringLiteral("the file is missing"));
-        const int load = static_cast<int>(reads.size()) - 1;
-        QPixmap picture(32, 32);
-        picture.fill(QColor(loadMarker, (load >> 8) & 0xff, load & 0xff));
-        return picture;
-    }
-
-    mutable QStringList reads;
-    QStringList failing;
-};
-
-// Which load of the recording loader made the picture an image shows; -1 for any other picture,
-// such as a design-time one.
-int loadShownBy(const toolkit::Image *image)
-{
-    const QImage picture = image->Picture().toImage();
-    if (picture.isNull())
-        return -1;
-    const QRgb pixel = picture.pixel(0, 0);
-    if (qRed(pixel) != loadMarker)
-        return -1;
-    return qGreen(pixel) << 8 | qBlue(pixel);
-}
+using support::loadShownBy;
+using support::Pictures;
 
 QStringList paths(const QStringList &fileNames)
 {
@@ -101,16 +68,13 @@ private slots:
 
 private:
     toolkit::Selector *selector(const QString &name) const;
-    toolkit::ControlArray &board(const QString &name) const;
     // "ObjScrollH 24" sets a selector's value as the program does; "Piece 37" clicks a board
     // element with the mouse.
     void act(const QString &step);
     void countChanges(toolkit::Selector *selector);
-    QList<qint64> allPictures() const;
     QMap<QString, QList<int>> selectorStates() const;
-    QString fileShownBy(const toolkit::Image *image) const;
 
-    RecordingLoader m_loader;
+    support::RecordingLoader m_loader;
     std::unique_ptr<app::Form1> m_form;
     QMap<QString, int> m_changes;
     QStringList m_reports;
@@ -145,17 +109,6 @@ toolkit::Selector *TestObjectChange::selector(const QString &name) const
     return found;
 }
 
-toolkit::ControlArray &TestObjectChange::board(const QString &name) const
-{
-    if (name == QLatin1String("Piece"))
-        return m_form->Piece;
-    if (name == QLatin1String("HWall"))
-        return m_form->HWall;
-    if (name == QLatin1String("VWall"))
-        return m_form->VWall;
-    return m_form->Corner;
-}
-
 void TestObjectChange::act(const QString &step)
 {
     const QString name = step.section(QLatin1Char(' '), 0, 0);
@@ -163,7 +116,7 @@ void TestObjectChange::act(const QString &step)
     if (name.contains(QLatin1String("Scroll")))
         selector(name)->setValue(static_cast<qint16>(number));
     else
-        clickImage(board(name).element(number));
+        support::clickImage(support::boardArray(*m_form, name).element(number));
 }
 
 // Counts how often the selector signals a change, by its name.
@@ -173,27 +126,12 @@ void TestObjectChange::countChanges(toolkit::Selector *selector)
             [this, selector] { ++m_changes[selector->objectName()]; });
 }
 
-// The picture of every image of the window: the board elements and the three samples.
-QList<qint64> TestObjectChange::allPictures() const
-{
-    QList<qint64> keys;
-    for (const toolkit::Image *image : m_form->findChildren<toolkit::Image *>())
-        keys << image->Picture().cacheKey();
-    return keys;
-}
-
 QMap<QString, QList<int>> TestObjectChange::selectorStates() const
 {
     QMap<QString, QList<int>> states;
     for (const toolkit::Selector *selector : m_form->findChildren<toolkit::Selector *>())
         states.insert(selector->objectName(), stateOf(selector));
     return states;
-}
-
-QString TestObjectChange::fileShownBy(const toolkit::Image *image) const
-{
-    const int load = loadShownBy(image);
-    return load < 0 ? QString() : m_loader.reads.value(load).section(QLatin1Char('/'), -1);
 }
 
 void TestObjectChange::objectSelection_data()
@@ -339,9 +277,9 @@ void TestObjectChange::cellClick()
     for (const QString &earlier : setup)
         act(earlier);
     if (!setup.isEmpty())
-        QCOMPARE(fileShownBy(m_form->ObjSample), file);
+        QCOMPARE(m_loader.fileShownBy(m_form->ObjSample), file);
     const QMap<QString, QList<int>> selectors = selectorStates();
-    const QList<qint64> pictures = allPictures();
+    const Pictures pictures = support::picturesOf(*m_form);
     const int readsBefore = static_cast<int>(m_loader.reads.size());
     m_changes.clear();
 
@@ -351,10 +289,7 @@ void TestObjectChange::cellClick()
     QCOMPARE(loadShownBy(m_form->Piece.element(cell)), readsBefore);
     QCOMPARE(selectorStates(), selectors);
     QVERIFY(m_changes.isEmpty());
-    const QList<qint64> after = allPictures();
-    int changed = 0;
-    for (qsizetype i = 0; i < pictures.size(); ++i)
-        changed += pictures[i] != after[i] ? 1 : 0;
+    const auto changed = support::changedImages(pictures, support::picturesOf(*m_form)).size();
     QCOMPARE(changed, 1);
     if (setup.isEmpty())
         QCOMPARE(stateOf(m_form->ObjScrollV), designVariantState);
@@ -378,7 +313,7 @@ void TestObjectChange::typeWithoutEntry()
     act(QStringLiteral("ObjScrollH 24"));
     act(QStringLiteral("ObjScrollV 5"));
     const QList<int> variants = stateOf(m_form->ObjScrollV);
-    const QList<qint64> pictures = allPictures();
+    const Pictures pictures = support::picturesOf(*m_form);
     m_loader.reads.clear();
     m_changes.clear();
 
@@ -387,7 +322,7 @@ void TestObjectChange::typeWithoutEntry()
 
     QVERIFY(m_loader.reads.isEmpty());
     QCOMPARE(stateOf(m_form->ObjScrollV), variants);
-    QCOMPARE(allPictures(), pictures);
+    QCOMPARE(support::picturesOf(*m_form), pictures);
     QCOMPARE(m_changes.value(QStringLiteral("ObjScrollV")), 0);
     QVERIFY(m_reports.isEmpty());
 }
@@ -410,7 +345,7 @@ void TestObjectChange::kindWithoutBranch()
     m_form->objectChange(nullptr, nullptr, nullptr, statement);
 
     act(QStringLiteral("ObjScrollH 24"));
-    const QList<qint64> pictures = allPictures();
+    const Pictures pictures = support::picturesOf(*m_form);
     const QMap<QString, QList<int>> selectors = selectorStates();
     m_loader.reads.clear();
     m_changes.clear();
@@ -420,7 +355,7 @@ void TestObjectChange::kindWithoutBranch()
     m_form->objectChange(m_form->VWall.element(3), m_form->WallScrollV, nullptr, statement);
 
     QVERIFY(m_loader.reads.isEmpty());
-    QCOMPARE(allPictures(), pictures);
+    QCOMPARE(support::picturesOf(*m_form), pictures);
     QCOMPARE(selectorStates(), selectors);
     QVERIFY(m_changes.isEmpty());
 }
@@ -460,7 +395,7 @@ void TestObjectChange::wallSelection()
         wallSelector.endsWith(QLatin1Char('H')) ? m_form->WallSampleH : m_form->WallSampleV;
     const qint16 kind =
         wallSelector.endsWith(QLatin1Char('H')) ? app::HorizontalWallKind : app::VerticalWallKind;
-    toolkit::ControlArray &slotArray = board(wallSlots);
+    toolkit::ControlArray &slotArray = support::boardArray(*m_form, wallSlots);
     act(wallSelector + QStringLiteral(" 0")); // away from the design value, loading nothing
     QMap<QString, QList<int>> selectors = selectorStates();
     selectors[wallSelector][2] = type; // the one value the test itself sets
@@ -501,7 +436,7 @@ void TestObjectChange::wallValueWithoutEntry()
 
     act(wallSelector + QStringLiteral(" 2"));
     act(wallSlots + QStringLiteral(" 20"));
-    const QList<qint64> pictures = allPictures();
+    const Pictures pictures = support::picturesOf(*m_form);
     m_loader.reads.clear();
 
     act(QStringLiteral("%1 %2").arg(wallSelector).arg(value));
@@ -509,7 +444,7 @@ void TestObjectChange::wallValueWithoutEntry()
     act(wallSlots + QStringLiteral(" 21"));
 
     QVERIFY(m_loader.reads.isEmpty());
-    QCOMPARE(allPictures(), pictures);
+    QCOMPARE(support::picturesOf(*m_form), pictures);
     QVERIFY(m_reports.isEmpty());
 }
 
@@ -556,7 +491,7 @@ void TestObjectChange::failedLoad()
 
     for (const QString &earlier : setup)
         act(earlier);
-    const QList<qint64> pictures = allPictures();
+    const Pictures pictures = support::picturesOf(*m_form);
     m_loader.reads.clear();
     m_loader.failing = {folder + failing};
 
@@ -565,7 +500,7 @@ void TestObjectChange::failedLoad()
     QCOMPARE(m_loader.reads, QStringList(reads, folder + failing));
     QCOMPARE(m_reports.size(), 1);
     QVERIFY2(m_reports.front().contains(folder + failing), qPrintable(m_reports.front()));
-    QCOMPARE(allPictures(), pictures);
+    QCOMPARE(support::picturesOf(*m_form), pictures);
     QCOMPARE(stateOf(m_form->ObjScrollV), variantState);
 
     // The editor goes on: the next click places its picture.

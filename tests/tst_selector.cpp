@@ -2,6 +2,7 @@
 // real key presses, and program writes, each checked for the value it leaves and for the change
 // events it raises.
 
+#include "support/windowlayout.h"
 #include "toolkit/selector.h"
 
 #include <QProxyStyle>
@@ -54,35 +55,18 @@ QRect partRect(const QScrollBar *bar, QStyle::SubControl part)
     return bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, part, bar);
 }
 
-QStyle::SubControl partFor(Input input)
+// What an input other than the wheel does, in the order of Input: a click on a part of the bar, or,
+// where the part is none, a key press.
+const struct
 {
-    switch (input) {
-    case Input::AddArrow:
-        return QStyle::SC_ScrollBarAddLine;
-    case Input::SubArrow:
-        return QStyle::SC_ScrollBarSubLine;
-    case Input::AddTrack:
-        return QStyle::SC_ScrollBarAddPage;
-    case Input::SubTrack:
-        return QStyle::SC_ScrollBarSubPage;
-    default:
-        return QStyle::SC_None;
-    }
-}
-
-Qt::Key keyFor(Input input)
-{
-    switch (input) {
-    case Input::KeyRight:
-        return Qt::Key_Right;
-    case Input::KeyLeft:
-        return Qt::Key_Left;
-    case Input::KeyDown:
-        return Qt::Key_Down;
-    default:
-        return Qt::Key_Up;
-    }
-}
+    QStyle::SubControl part;
+    Qt::Key key;
+} actions[] = {
+    {QStyle::SC_ScrollBarAddLine, {}}, {QStyle::SC_ScrollBarSubLine, {}},
+    {QStyle::SC_ScrollBarAddPage, {}}, {QStyle::SC_ScrollBarSubPage, {}},
+    {QStyle::SC_None, Qt::Key_Right},  {QStyle::SC_None, Qt::Key_Left},
+    {QStyle::SC_None, Qt::Key_Down},   {QStyle::SC_None, Qt::Key_Up},
+};
 
 // A left click on one part of the bar, or a key press on it.
 void send(QScrollBar *bar, Input input)
@@ -95,12 +79,12 @@ void send(QScrollBar *bar, Input input)
         QCoreApplication::sendEvent(bar, &wheel);
         return;
     }
-    const QStyle::SubControl part = partFor(input);
-    if (part == QStyle::SC_None) {
-        QTest::keyClick(bar, keyFor(input));
+    const auto &action = actions[static_cast<int>(input)];
+    if (action.part == QStyle::SC_None) {
+        QTest::keyClick(bar, action.key);
         return;
     }
-    const QRect rect = partRect(bar, part);
+    const QRect rect = partRect(bar, action.part);
     QVERIFY2(!rect.isEmpty(), "the part to click is not on the bar");
     QTest::mouseClick(bar, Qt::LeftButton, {}, rect.center());
 }
@@ -126,8 +110,8 @@ struct Bench
     Bench(Qt::Orientation orientation, StartState settings)
         : selector(new toolkit::Selector(orientation, settings, &host))
     {
-        selector->setGeometry(orientation == Qt::Horizontal ? QRect(0, 0, 64, 17)
-                                                            : QRect(0, 0, 17, 64));
+        selector->resize(orientation == Qt::Horizontal ? layout::objScrollH.size()
+                                                       : layout::objScrollV.size());
         QObject::connect(selector, &toolkit::Selector::changed,
                          [this] { seen.append(selector->Value()); });
         host.resize(100, 100);

@@ -4,10 +4,12 @@
 // handler and reads no picture.
 
 #include "app/form1.h"
-#include "catalogue/pictureloader.h"
-#include "shownimage.h"
+#include "support/recordingloader.h"
+#include "support/windowimages.h"
+#include "support/windowlayout.h"
 #include "toolkit/controlarray.h"
 #include "toolkit/image.h"
+#include "toolkit/imagehost.h"
 #include "toolkit/selector.h"
 
 #include <QApplication>
@@ -17,30 +19,6 @@
 #include <memory>
 
 namespace {
-
-const QRgb Cyan = qRgb(0, 255, 255);
-const QSize ClientArea(492, 493);
-
-// Hands out a plain picture for every request and remembers what was asked for.
-class RecordingLoader : public catalogue::PictureLoader
-{
-public:
-    QPixmap loadPicture(const QString &path) const override
-    {
-        paths.append(path);
-        QPixmap picture(8, 8);
-        picture.fill(Qt::magenta);
-        return picture;
-    }
-
-    mutable QStringList paths;
-};
-
-// The palette controls, which lie outside the board square from (0, 0) to (410, 410).
-const QList<QRect> paletteRects{
-    {474, 410, 17, 64}, {410, 474, 64, 17}, {0, 474, 64, 17}, {474, 0, 17, 64},
-    {410, 410, 64, 64}, {0, 454, 64, 20},   {454, 0, 20, 64},
-};
 
 QString selectorName(const QWidget *focus)
 {
@@ -75,7 +53,7 @@ private slots:
 private:
     void showActive();
 
-    RecordingLoader m_loader;
+    support::RecordingLoader m_loader;
     std::unique_ptr<app::Form1> m_form;
     QStringList m_reports;
 };
@@ -92,7 +70,7 @@ void TestWindow::cleanup()
     m_form.reset();
     QVERIFY2(m_reports.isEmpty(), qPrintable(m_reports.join('\n')));
     m_reports.clear();
-    m_loader.paths.clear();
+    m_loader.reads.clear();
 }
 
 void TestWindow::showActive()
@@ -107,7 +85,7 @@ void TestWindow::captionAndClientArea()
     showActive();
     QCOMPARE(m_form->windowTitle(), QString("Tolvane v1.1"));
     const QWidget *client = m_form->centralWidget();
-    QCOMPARE(client->size(), ClientArea);
+    QCOMPARE(client->size(), layout::clientArea);
     QVERIFY(client->geometry().top() > m_form->menuBar()->geometry().bottom());
 }
 
@@ -117,17 +95,14 @@ void TestWindow::backgroundIsCyan()
 {
     showActive();
     const QImage screen = m_form->centralWidget()->grab().toImage();
-    QCOMPARE(screen.size(), ClientArea);
+    QCOMPARE(screen.size(), layout::clientArea);
     int checked = 0;
     for (int y = 0; y < screen.height(); ++y) {
         for (int x = 0; x < screen.width(); ++x) {
             const QPoint at(x, y);
-            const bool covered = (x < 410 && y < 410) ||
-                                 std::any_of(paletteRects.begin(), paletteRects.end(),
-                                             [at](const QRect &rect) { return rect.contains(at); });
-            if (covered)
+            if (layout::covered(at))
                 continue;
-            QVERIFY2(screen.pixel(at) == Cyan,
+            QVERIFY2(screen.pixel(at) == layout::cyan,
                      qPrintable(QStringLiteral("(%1, %2) is %3")
                                     .arg(x)
                                     .arg(y)
@@ -159,17 +134,8 @@ void TestWindow::controlsAtTheirDesignRectangles_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QRect>("rect");
-    QTest::newRow("ObjScrollV") << "ObjScrollV" << QRect(474, 410, 17, 64);
-    QTest::newRow("ObjScrollH") << "ObjScrollH" << QRect(410, 474, 64, 17);
-    QTest::newRow("WallScrollH") << "WallScrollH" << QRect(0, 474, 64, 17);
-    QTest::newRow("WallScrollV") << "WallScrollV" << QRect(474, 0, 17, 64);
-    QTest::newRow("Corner") << "Corner" << QRect(32, 32, 10, 10);
-    QTest::newRow("VWall") << "VWall" << QRect(32, 0, 10, 32);
-    QTest::newRow("HWall") << "HWall" << QRect(0, 32, 32, 10);
-    QTest::newRow("ObjSample") << "ObjSample" << QRect(410, 410, 64, 64);
-    QTest::newRow("WallSampleH") << "WallSampleH" << QRect(0, 454, 64, 20);
-    QTest::newRow("WallSampleV") << "WallSampleV" << QRect(454, 0, 20, 64);
-    QTest::newRow("Piece") << "Piece" << QRect(0, 0, 32, 32);
+    for (const layout::Control &control : layout::controls)
+        QTest::newRow(control.name) << QString::fromLatin1(control.name) << control.rect;
 }
 
 void TestWindow::controlsAtTheirDesignRectangles()
@@ -240,7 +206,7 @@ void TestWindow::focusStartsOnWallScrollV()
 
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
     QCOMPARE(m_form->WallScrollV->Value(), qint16(2));
-    QCOMPARE(m_loader.paths.size(), 1);
+    QCOMPARE(m_loader.reads.size(), 1);
 }
 
 void TestWindow::tabOrderFollowsTheSelectors()
@@ -288,9 +254,12 @@ void TestWindow::samplesShowTheirPicturesDoubled_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QSize>("size");
     QTest::addColumn<QString>("picture");
-    QTest::newRow("ObjSample") << "ObjSample" << QSize(64, 64) << ":/assets/objsample.bmp";
-    QTest::newRow("WallSampleH") << "WallSampleH" << QSize(64, 20) << ":/assets/hwall.bmp";
-    QTest::newRow("WallSampleV") << "WallSampleV" << QSize(20, 64) << ":/assets/vwall.bmp";
+    QTest::newRow("ObjSample") << "ObjSample" << layout::objSample.size()
+                               << ":/assets/objsample.bmp";
+    QTest::newRow("WallSampleH") << "WallSampleH" << layout::wallSampleH.size()
+                                 << ":/assets/hwall.bmp";
+    QTest::newRow("WallSampleV") << "WallSampleV" << layout::wallSampleV.size()
+                                 << ":/assets/vwall.bmp";
 }
 
 void TestWindow::samplesShowTheirPicturesDoubled()
@@ -305,7 +274,7 @@ void TestWindow::samplesShowTheirPicturesDoubled()
     QCOMPARE(sample->size(), size);
     const QImage design(picture);
     QCOMPARE(design.size() * 2, size);
-    const QImage shown = shownImage(sample);
+    const QImage shown = support::shownImage(sample);
     QCOMPARE(shown.size(), size);
     for (int y = 0; y < size.height(); ++y) {
         for (int x = 0; x < size.width(); ++x) {
@@ -328,25 +297,25 @@ void TestWindow::imagesNeverTakeTheFocus()
     QVERIFY(focus);
     for (const toolkit::Image *image : {m_form->ObjSample, m_form->WallSampleH, m_form->WallSampleV,
                                         m_form->Corner.element(0), m_form->Corner.element(80)})
-        clickImage(image);
+        support::clickImage(image);
     QTest::mouseClick(m_form->ObjScrollV->scrollBar(), Qt::LeftButton);
     QTest::mouseClick(m_form->centralWidget(), Qt::LeftButton, {}, QPoint(440, 200));
 
     QCOMPARE(QApplication::focusWidget(), focus);
-    QVERIFY(m_loader.paths.isEmpty());
+    QVERIFY(m_loader.reads.isEmpty());
     QCOMPARE(m_form->ObjScrollV->Value(), qint16(0));
 }
 
 void TestWindow::openingRunsNoHandler()
 {
-    QVERIFY(m_loader.paths.isEmpty());
+    QVERIFY(m_loader.reads.isEmpty());
     showActive();
-    QVERIFY(m_loader.paths.isEmpty());
+    QVERIFY(m_loader.reads.isEmpty());
 
     std::unique_ptr<app::Form1> opened(app::Form1::open(m_loader));
     QVERIFY(QTest::qWaitForWindowExposed(opened.get()));
     QVERIFY(opened->isVisible());
-    QVERIFY(m_loader.paths.isEmpty());
+    QVERIFY(m_loader.reads.isEmpty());
 }
 
 QTEST_MAIN(TestWindow)

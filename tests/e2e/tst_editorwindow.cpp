@@ -3,28 +3,35 @@
 // Every tile picture is a stand-in of one solid colour, so the screen tells which file each image
 // shows.
 
-#include "desktopprogram.h"
 #include "screen.h"
-#include "standinpictures.h"
+#include "support/desktopprogram.h"
+#include "support/standinfolder.h"
+#include "support/xvfbserver.h"
 #include "windowlook.h"
 #include "xdotool.h"
-#include "xvfbserver.h"
 
 #include <QDir>
-#include <QFile>
 #include <QGuiApplication>
-#include <QTemporaryDir>
 #include <QtTest>
 #include <functional>
 #include <memory>
 
 using namespace e2e;
+using namespace support;
 
 namespace {
 
 const QString objectAtStart = QStringLiteral("1UpMushroom.bmp");
 const QString hWallAtStart = QStringLiteral("BlankWallH.bmp");
 const QString vWallAtStart = QStringLiteral("BlankWallV.bmp");
+// Other files that the selectors select, and `design` for an image's design-time picture.
+const QString design;
+const QString angleL = QStringLiteral("AngleL.bmp");
+const QString angleR = QStringLiteral("AngleR.bmp");
+const QString wallH = QStringLiteral("WallH.bmp");
+const QString gateH = QStringLiteral("ElectricGateH.bmp");
+const QString wallV = QStringLiteral("WallV.bmp");
+const QString breakWallV = QStringLiteral("BreakWallV.bmp");
 
 // The cell and the slots that the selection tests place pictures on, to see what the selectors
 // select.
@@ -105,14 +112,16 @@ private:
     // The editor's windows on the screen other than its main window: its reports.
     QList<quint64> reportBoxes() const;
     // On the menu bar, above the client area: "Clear Maze" is its first and only item.
-    QPoint clearMazeItem() const { return {24, (m_frame.height() - clientHeight) / 2}; }
-    QString pictureFolder() const { return m_home.path() + QStringLiteral("/Documents/pardovine"); }
+    QPoint clearMazeItem() const
+    {
+        return {24, (m_frame.height() - layout::clientArea.height()) / 2};
+    }
 
     QString m_skipReason;
     QString m_serverFault;
     QString m_display;
     Xdotool m_input;
-    QTemporaryDir m_home;
+    StandInFolder m_pictures;
     std::unique_ptr<DesktopProgram> m_editor;
     quint64 m_window = 0;
     QRect m_frame;  // the window on the screen, menu bar included
@@ -125,10 +134,9 @@ void EditorWindowTest::initTestCase()
     if (!m_skipReason.isEmpty())
         QSKIP(qPrintable(m_skipReason));
     QVERIFY2(m_serverFault.isEmpty(), qPrintable(m_serverFault));
-    QVERIFY(m_home.isValid());
-    QVERIFY(writeStandInPictures(pictureFolder()));
+    QVERIFY(m_pictures.isValid());
     m_editor = std::make_unique<DesktopProgram>(QStringLiteral(TOLVANE_EXECUTABLE), m_display,
-                                                m_home.path());
+                                                m_pictures.home());
 }
 
 void EditorWindowTest::cleanup()
@@ -185,8 +193,8 @@ QString EditorWindowTest::findWindow(quint64 other)
     m_frame = m_input.geometry(m_window);
     if (!m_frame.isValid())
         return QStringLiteral("the window has no geometry");
-    m_client =
-        QRect(m_frame.left(), m_frame.bottom() + 1 - clientHeight, clientWidth, clientHeight);
+    m_client = QRect(m_frame.left(), m_frame.bottom() + 1 - layout::clientArea.height(),
+                     layout::clientArea.width(), layout::clientArea.height());
     return {};
 }
 
@@ -270,17 +278,17 @@ QString EditorWindowTest::checkSelection(const Selection &expected)
 void EditorWindowTest::clientArea()
 {
     CHECK(startEditor());
-    QCOMPARE(m_frame.width(), clientWidth);
-    QVERIFY2(m_frame.height() > clientHeight, "no menu bar above the client area");
+    QCOMPARE(m_frame.width(), layout::clientArea.width());
+    QVERIFY2(m_frame.height() > layout::clientArea.height(), "no menu bar above the client area");
 
     // Every pixel of the client area that no control covers is cyan, and the cyan stops at the
     // client area: the menu bar above it and the screen right of and below it show none.
     CHECK(freeAreaMismatch(clientShot()));
     const QImage around = grabScreen(m_frame.adjusted(0, 0, 1, 1));
-    const int menuBarHeight = m_frame.height() - clientHeight;
-    const QRect menuBar(0, 0, clientWidth, menuBarHeight);
-    const QRect rightOfWindow(clientWidth, 0, 1, m_frame.height());
-    const QRect belowWindow(0, m_frame.height(), clientWidth + 1, 1);
+    const int menuBarHeight = m_frame.height() - layout::clientArea.height();
+    const QRect menuBar(0, 0, layout::clientArea.width(), menuBarHeight);
+    const QRect rightOfWindow(layout::clientArea.width(), 0, 1, m_frame.height());
+    const QRect belowWindow(0, m_frame.height(), layout::clientArea.width() + 1, 1);
     for (const QRect &outside : {menuBar, rightOfWindow, belowWindow})
         for (int y = outside.top(); y <= outside.bottom(); ++y)
             for (int x = outside.left(); x <= outside.right(); ++x)
@@ -388,39 +396,30 @@ void EditorWindowTest::scrollArrowsSelect_data()
 {
     QTest::addColumn<QStringList>("arrows");
     QTest::addColumn<Selection>("expected");
-    const QString design;
-    const QString object = objectAtStart;
-    const QString angleL = QStringLiteral("AngleL.bmp");
-    const QString angleR = QStringLiteral("AngleR.bmp");
-    const QString hBlank = hWallAtStart;
-    const QString vBlank = vWallAtStart;
-    const QString wallH = QStringLiteral("WallH.bmp");
-    const QString gateH = QStringLiteral("ElectricGateH.bmp");
-    const QString wallV = QStringLiteral("WallV.bmp");
     // clang-format off
     QTest::newRow("object type up") << words("ObjScrollH+")
-        << Selection{angleL, design, design, angleL, hBlank, vBlank};
+        << Selection{angleL, design, design, angleL, hWallAtStart, vWallAtStart};
     QTest::newRow("object type down at its minimum") << words("ObjScrollH-")
-        << Selection{design, design, design, object, hBlank, vBlank};
+        << Selection{design, design, design, objectAtStart, hWallAtStart, vWallAtStart};
     QTest::newRow("variant of a type with variants") << words("ObjScrollH+ ObjScrollV+")
-        << Selection{angleR, design, design, angleR, hBlank, vBlank};
+        << Selection{angleR, design, design, angleR, hWallAtStart, vWallAtStart};
     QTest::newRow("variant stops at the last") << words("ObjScrollH+ ObjScrollV+ ObjScrollV+")
-        << Selection{angleR, design, design, angleR, hBlank, vBlank};
+        << Selection{angleR, design, design, angleR, hWallAtStart, vWallAtStart};
     QTest::newRow("variant selector disabled at start") << words("ObjScrollV+")
-        << Selection{design, design, design, object, hBlank, vBlank};
+        << Selection{design, design, design, objectAtStart, hWallAtStart, vWallAtStart};
     QTest::newRow("back to a type without variants") << words("ObjScrollH+ ObjScrollV+ ObjScrollH-")
-        << Selection{object, design, design, object, hBlank, vBlank};
+        << Selection{objectAtStart, design, design, objectAtStart, hWallAtStart, vWallAtStart};
     QTest::newRow("horizontal wall up") << words("WallScrollH+")
-        << Selection{design, wallH, design, object, wallH, vBlank};
+        << Selection{design, wallH, design, objectAtStart, wallH, vWallAtStart};
     QTest::newRow("horizontal wall stops at its maximum")
         << words("WallScrollH+ WallScrollH+ WallScrollH+ WallScrollH+ WallScrollH+")
-        << Selection{design, gateH, design, object, gateH, vBlank};
+        << Selection{design, gateH, design, objectAtStart, gateH, vWallAtStart};
     QTest::newRow("horizontal wall up and down again") << words("WallScrollH+ WallScrollH-")
-        << Selection{design, hBlank, design, object, hBlank, vBlank};
+        << Selection{design, hWallAtStart, design, objectAtStart, hWallAtStart, vWallAtStart};
     QTest::newRow("vertical wall up") << words("WallScrollV+")
-        << Selection{design, design, wallV, object, hBlank, wallV};
+        << Selection{design, design, wallV, objectAtStart, hWallAtStart, wallV};
     QTest::newRow("vertical wall down at its minimum") << words("WallScrollV-")
-        << Selection{design, design, design, object, hBlank, vBlank};
+        << Selection{design, design, design, objectAtStart, hWallAtStart, vWallAtStart};
     // clang-format on
 }
 
@@ -441,35 +440,26 @@ void EditorWindowTest::keysStepFocusedSelector_data()
 {
     QTest::addColumn<QString>("keys");
     QTest::addColumn<Selection>("expected");
-    const QString design;
-    const QString object = objectAtStart;
-    const QString hBlank = hWallAtStart;
-    const QString vBlank = vWallAtStart;
-    const QString wallH = QStringLiteral("WallH.bmp");
-    const QString wallV = QStringLiteral("WallV.bmp");
-    const QString breakWallV = QStringLiteral("BreakWallV.bmp");
-    const QString angleL = QStringLiteral("AngleL.bmp");
-    const QString angleR = QStringLiteral("AngleR.bmp");
     // clang-format off
     QTest::newRow("down on the vertical wall selector") << QStringLiteral("Down")
-        << Selection{design, design, wallV, object, hBlank, wallV};
+        << Selection{design, design, wallV, objectAtStart, hWallAtStart, wallV};
     QTest::newRow("right twice") << QStringLiteral("Right Right")
-        << Selection{design, design, breakWallV, object, hBlank, breakWallV};
+        << Selection{design, design, breakWallV, objectAtStart, hWallAtStart, breakWallV};
     QTest::newRow("down and up again") << QStringLiteral("Down Up")
-        << Selection{design, design, vBlank, object, hBlank, vBlank};
+        << Selection{design, design, vWallAtStart, objectAtStart, hWallAtStart, vWallAtStart};
     QTest::newRow("up at the minimum") << QStringLiteral("Up")
-        << Selection{design, design, design, object, hBlank, vBlank};
+        << Selection{design, design, design, objectAtStart, hWallAtStart, vWallAtStart};
     QTest::newRow("tab to the horizontal wall selector") << QStringLiteral("Tab Right")
-        << Selection{design, wallH, design, object, wallH, vBlank};
+        << Selection{design, wallH, design, objectAtStart, wallH, vWallAtStart};
     QTest::newRow("tab to the object type selector") << QStringLiteral("Tab Tab Right")
-        << Selection{angleL, design, design, angleL, hBlank, vBlank};
+        << Selection{angleL, design, design, angleL, hWallAtStart, vWallAtStart};
     QTest::newRow("tab skips the disabled variant selector") << QStringLiteral("Tab Tab Tab Down")
-        << Selection{design, design, wallV, object, hBlank, wallV};
+        << Selection{design, design, wallV, objectAtStart, hWallAtStart, wallV};
     QTest::newRow("tab to the enabled variant selector") << QStringLiteral("Tab Tab Right Tab Down")
-        << Selection{angleR, design, design, angleR, hBlank, vBlank};
+        << Selection{angleR, design, design, angleR, hWallAtStart, vWallAtStart};
     QTest::newRow("tab round to the vertical wall selector")
         << QStringLiteral("Tab Tab Right Tab Tab Down")
-        << Selection{angleL, design, wallV, angleL, hBlank, wallV};
+        << Selection{angleL, design, wallV, angleL, hWallAtStart, wallV};
     // clang-format on
 }
 
@@ -515,7 +505,6 @@ void EditorWindowTest::clearMazeRestoresDesign()
 
     CHECK(activateByClick(m_window, m_client.topLeft() + background));
     CHECK(pressKeys(QStringLiteral("Down")));
-    const QString wallV = QStringLiteral("WallV.bmp");
     CHECK(checkSelection({{}, {}, wallV, objectAtStart, hWallAtStart, wallV}));
 }
 
@@ -540,14 +529,8 @@ void EditorWindowTest::missingPictureIsReported()
         return solidMismatch(shot, placed, objectColour, QStringLiteral("cell 1"));
     }));
 
-    const QString file = pictureFolder() + QLatin1Char('/') + objectAtStart;
-    QVERIFY(QFile::remove(file));
-    const auto restorePicture = [this] {
-        for (const StandInPicture &picture : standInPictures())
-            if (picture.fileName == objectAtStart)
-                return writeStandInPicture(pictureFolder(), picture);
-        return false;
-    };
+    QVERIFY(m_pictures.remove(objectAtStart));
+    const auto restorePicture = [this] { return m_pictures.restore(objectAtStart); };
     auto restore = qScopeGuard(restorePicture);
     const QImage before = clientShot();
     CHECK(clickClient(failing.center()));
@@ -593,8 +576,6 @@ void EditorWindowTest::failureEndsThePress_data()
     QTest::addColumn<QString>("missing"); // a file of the picture folder, or the folder itself
     QTest::addColumn<QString>("arrow");
     QTest::addColumn<Selection>("expected");
-    const QString design;
-    const QString angleL = QStringLiteral("AngleL.bmp");
     // clang-format off
     QTest::newRow("missing picture") << angleL << "ObjScrollH+"
         << Selection{design, design, design, angleL, hWallAtStart, vWallAtStart};
@@ -614,9 +595,8 @@ void EditorWindowTest::failureEndsThePress()
     QFETCH(Selection, expected);
     CHECK(startEditor());
     m_selectorsAtStart = false;
-    const QString path =
-        missing.isEmpty() ? pictureFolder() : pictureFolder() + QLatin1Char('/') + missing;
-    const QString away = m_home.path() + QStringLiteral("/away");
+    const QString path = missing.isEmpty() ? m_pictures.folder() : m_pictures.filePath(missing);
+    const QString away = m_pictures.home() + QStringLiteral("/away");
     QVERIFY(QDir().rename(path, away));
     auto restore = qScopeGuard([&] { QDir().rename(away, path); });
 

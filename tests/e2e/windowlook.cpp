@@ -1,6 +1,6 @@
 #include "windowlook.h"
 
-#include "standinpictures.h"
+#include "support/standinfolder.h"
 
 #include <QColor>
 #include <QList>
@@ -18,8 +18,6 @@ const QRgb black = qRgb(0, 0, 0);
 const QList<QRgb> figureColours = {white,           qRgb(0, 255, 0),   qRgb(255, 255, 0),
                                    qRgb(0, 128, 0), qRgb(128, 128, 0), qRgb(0, 0, 255),
                                    qRgb(255, 0, 0)};
-const QList<QRect> controlAreas = {board,      objSample,  wallSampleH, wallSampleV,
-                                   objScrollH, objScrollV, wallScrollH, wallScrollV};
 
 // A black post with a white 2 × 2 block in each corner.
 QRgb cornerPostPixel(QPoint p)
@@ -54,37 +52,6 @@ QString mismatch(const QImage &shot, const QRect &area, const std::function<QRgb
 
 } // namespace
 
-int elementCount(Family family)
-{
-    switch (family) {
-    case Family::Cell:
-        return 100;
-    case Family::HorizontalSlot:
-    case Family::VerticalSlot:
-        return 90;
-    case Family::CornerPost:
-        return 81;
-    }
-    return 0;
-}
-
-// Cells and horizontal slots are numbered row by row, vertical slots and corner posts column by
-// column.
-QRect elementRect(Family family, int n)
-{
-    switch (family) {
-    case Family::Cell:
-        return {pitch * (n % 10), pitch * (n / 10), cellSide, cellSide};
-    case Family::HorizontalSlot:
-        return {pitch * (n % 10), pitch * (n / 10) + cellSide, cellSide, slotDepth};
-    case Family::VerticalSlot:
-        return {pitch * (n / 10) + cellSide, pitch * (n % 10), slotDepth, cellSide};
-    case Family::CornerPost:
-        return {pitch * (n / 9) + cellSide, pitch * (n % 9) + cellSide, slotDepth, slotDepth};
-    }
-    return {};
-}
-
 // A few pixels in from the bar's end.
 QPoint arrowPoint(const QString &name)
 {
@@ -107,11 +74,9 @@ QString solidMismatch(const QImage &shot, const QRect &area, QRgb colour, const 
 
 QString freeAreaMismatch(const QImage &shot)
 {
-    for (int y = 0; y < clientHeight; ++y)
-        for (int x = 0; x < clientWidth; ++x) {
-            const bool covered = std::any_of(controlAreas.begin(), controlAreas.end(),
-                                             [x, y](const QRect &r) { return r.contains(x, y); });
-            if (!covered && shot.pixel(x, y) != cyan)
+    for (int y = 0; y < clientArea.height(); ++y)
+        for (int x = 0; x < clientArea.width(); ++x) {
+            if (!covered(QPoint(x, y)) && shot.pixel(x, y) != cyan)
                 return QStringLiteral("background pixel (%1, %2) is %3, not cyan")
                     .arg(x)
                     .arg(y)
@@ -158,7 +123,8 @@ QString sampleMismatch(const QImage &shot, const QRect &area, const QString &fil
                        const QString &what)
 {
     if (!file.isEmpty())
-        return solidMismatch(shot, area, standInColour(file), what + QLatin1Char(' ') + file);
+        return solidMismatch(shot, area, support::standInColour(file),
+                             what + QLatin1Char(' ') + file);
     if (area == objSample)
         return figureMismatch(shot);
     return solidMismatch(shot, area, white, what + QStringLiteral(" design-time picture"));

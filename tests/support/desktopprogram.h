@@ -4,7 +4,7 @@
 #include <QString>
 #include <QStringList>
 
-namespace e2e {
+namespace support {
 
 // A program such as the editor, started as a user would start it from a desktop on one X display,
 // with its home folder (and so its documents folder, ~/Documents) in `home`. Nothing of the
@@ -36,4 +36,4 @@ private:
     QByteArray m_output;
 };
 
-} // namespace e2e
+} // namespace support

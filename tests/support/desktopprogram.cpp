@@ -4,7 +4,7 @@
 
 #include <QDir>
 
-namespace e2e {
+namespace support {
 
 namespace {
 
@@ -73,4 +73,4 @@ QString DesktopProgram::output()
     return QString::fromLocal8Bit(m_output);
 }
 
-} // namespace e2e
+} // namespace support

@@ -5,7 +5,7 @@
 #include <csignal>
 #include <sys/prctl.h>
 
-namespace e2e {
+namespace support {
 
 namespace {
 
@@ -60,4 +60,4 @@ QString XvfbServer::start()
     return {};
 }
 
-} // namespace e2e
+} // namespace support

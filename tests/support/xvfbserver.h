@@ -3,7 +3,7 @@
 #include <QProcess>
 #include <QString>
 
-namespace e2e {
+namespace support {
 
 // A virtual X server of our own, on a display number it picks itself among the free ones. It
 // has no window manager, a black root window, 24-bit colour and 96 dots per inch, and it goes
@@ -33,4 +33,4 @@ private:
 // left behind by a test that crashes.
 void endWithParent(QProcess &process);
 
-} // namespace e2e
+} // namespace support
