@@ -3,7 +3,7 @@
 // the selectors' names and descriptions, and the menu command.
 
 #include "app/form1.h"
-#include "catalogue/pictureloader.h"
+#include "support/recordingloader.h"
 #include "toolkit/controlarray.h"
 #include "toolkit/image.h"
 #include "toolkit/imagehost.h"
@@ -16,21 +16,6 @@
 #include <memory>
 
 namespace {
-
-// Hands out a plain picture for every request and remembers what was asked for.
-class RecordingLoader : public catalogue::PictureLoader
-{
-public:
-    QPixmap loadPicture(const QString &path) const override
-    {
-        reads << path;
-        QPixmap picture(8, 8);
-        picture.fill(Qt::magenta);
-        return picture;
-    }
-
-    mutable QStringList reads;
-};
 
 // The client area's children that are images, by name.
 QHash<QString, QAccessibleInterface *> imageChildren(QAccessibleInterface *client)
@@ -68,7 +53,7 @@ private slots:
 private:
     QAccessibleInterface *client() const;
 
-    RecordingLoader m_loader;
+    support::RecordingLoader m_loader;
     std::unique_ptr<app::Form1> m_form;
 };
 

@@ -1,6 +1,6 @@
 #include "sessionbus.h"
 
-#include "xvfbserver.h"
+#include "support/xvfbserver.h"
 
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -36,7 +36,7 @@ QString SessionBus::missingPackage()
 // The daemon prints its address once it accepts clients.
 QString SessionBus::start()
 {
-    endWithParent(m_process);
+    support::endWithParent(m_process);
     m_process.start(QStringLiteral("dbus-daemon"),
                     {QStringLiteral("--session"), QStringLiteral("--nofork"),
                      QStringLiteral("--nosyslog"), QStringLiteral("--print-address=1")});

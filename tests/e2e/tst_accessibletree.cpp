@@ -4,10 +4,10 @@
 // places the selected picture there, which the cell's name then tells.
 
 #include "accessibilitybus.h"
-#include "desktopprogram.h"
 #include "sessionbus.h"
-#include "standinpictures.h"
-#include "xvfbserver.h"
+#include "support/desktopprogram.h"
+#include "support/standinfolder.h"
+#include "support/xvfbserver.h"
 
 #include <QElapsedTimer>
 #include <QGuiApplication>
@@ -16,6 +16,7 @@
 #include <functional>
 
 using namespace e2e;
+using namespace support;
 
 namespace {
 
@@ -64,7 +65,7 @@ private:
 
     QString m_skipReason;
     QString m_display;
-    QTemporaryDir m_home;
+    StandInFolder m_pictures;
     SessionBus m_session;
     AccessibilityBus m_bus;
     std::unique_ptr<DesktopProgram> m_editor;
@@ -75,8 +76,7 @@ void AccessibleTreeTest::initTestCase()
 {
     if (!m_skipReason.isEmpty())
         QSKIP(qPrintable(m_skipReason));
-    QVERIFY(m_home.isValid());
-    QVERIFY(writeStandInPictures(m_home.path() + QStringLiteral("/Documents/pardovine")));
+    QVERIFY(m_pictures.isValid());
     const QString sessionFault = m_session.start();
     QVERIFY2(sessionFault.isEmpty(), qPrintable(sessionFault));
     const QString busFault = m_bus.connect(m_session.address());
@@ -87,7 +87,7 @@ void AccessibleTreeTest::initTestCase()
     qputenv("DBUS_SESSION_BUS_ADDRESS", m_session.address().toLocal8Bit());
     qputenv("QT_LINUX_ACCESSIBILITY_ALWAYS_ON", "1");
     m_editor = std::make_unique<DesktopProgram>(QStringLiteral(TOLVANE_EXECUTABLE), m_display,
-                                                m_home.path());
+                                                m_pictures.home());
     const QString startFault = m_editor->start();
     qunsetenv("QT_LINUX_ACCESSIBILITY_ALWAYS_ON");
     qunsetenv("DBUS_SESSION_BUS_ADDRESS");
