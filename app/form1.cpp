@@ -61,6 +61,18 @@ private:
     QColor m_background;
 };
 
+// One for the application: a proxy style makes a style of its own to draw with, which every new
+// window would otherwise make again.
+QStyle *menuBarStyle()
+{
+    static QPointer<MenuBarStyle> style;
+    if (!style) {
+        style = new MenuBarStyle;
+        style->setParent(qApp);
+    }
+    return style;
+}
+
 // The client area belongs to the window from the start: the focus that loading the design gives
 // the first selector would be lost if the controls moved into the window afterwards.
 toolkit::ImageHost *createClientArea(const WindowDesign &design, QWidget *window)
@@ -109,9 +121,7 @@ Form1::Form1(const catalogue::PictureLoader &loader, Reports reports)
     setCentralWidget(m_client);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     menuBar()->setNativeMenuBar(false);
-    auto *menuBarStyle = new MenuBarStyle;
-    menuBarStyle->setParent(menuBar());
-    menuBar()->setStyle(menuBarStyle);
+    menuBar()->setStyle(menuBarStyle());
     mnuClear->setObjectName(QString::fromLatin1(design.menuName));
 
     toolkit::installAccessibleInterfaces();

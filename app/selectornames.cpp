@@ -66,18 +66,6 @@ void describe(const Selector *selector, const QString &description)
         selector->scrollBar()->setAccessibleDescription(description);
 }
 
-} // namespace
-
-void nameSelectors(const Form1 &form)
-{
-    form.ObjScrollH->scrollBar()->setAccessibleName(QStringLiteral("Object type"));
-    form.ObjScrollV->scrollBar()->setAccessibleName(QStringLiteral("Object variant"));
-    form.WallScrollH->scrollBar()->setAccessibleName(QStringLiteral("Horizontal wall type"));
-    form.WallScrollV->scrollBar()->setAccessibleName(QStringLiteral("Vertical wall type"));
-}
-
-namespace {
-
 void describeSelectors(const Form1 &form)
 {
     describe(form.ObjScrollH, typeDescription(*form.ObjScrollH, *form.ObjScrollV));
@@ -87,6 +75,14 @@ void describeSelectors(const Form1 &form)
 }
 
 } // namespace
+
+void nameSelectors(const Form1 &form)
+{
+    form.ObjScrollH->scrollBar()->setAccessibleName(QStringLiteral("Object type"));
+    form.ObjScrollV->scrollBar()->setAccessibleName(QStringLiteral("Object variant"));
+    form.WallScrollH->scrollBar()->setAccessibleName(QStringLiteral("Horizontal wall type"));
+    form.WallScrollV->scrollBar()->setAccessibleName(QStringLiteral("Vertical wall type"));
+}
 
 void keepSelectorsDescribed(Form1 &form)
 {

@@ -1,6 +1,7 @@
 #include "toolkit/controlarray.h"
 
 #include "toolkit/image.h"
+#include "toolkit/imagehost.h"
 
 #include <algorithm>
 #include <stdexcept>
@@ -11,7 +12,10 @@ namespace toolkit {
 ControlArray::ControlArray(Image *element0, QObject *parent) : QObject(parent)
 {
     m_elements.push_back(element0);
-    attach(element0, 0);
+    connect(element0->host(), &ImageHost::clicked, this, [this](Image *image) {
+        if (const int index = indexOf(image); index >= 0)
+            emit clicked(static_cast<qint16>(index));
+    });
 }
 
 Image *ControlArray::element(int index) const
@@ -48,13 +52,7 @@ Image *ControlArray::create(int index)
     if (static_cast<std::size_t>(index) >= m_elements.size())
         m_elements.resize(static_cast<std::size_t>(index) + 1, nullptr);
     m_elements[static_cast<std::size_t>(index)] = image;
-    attach(image, static_cast<qint16>(index));
     return image;
-}
-
-void ControlArray::attach(Image *element, qint16 index)
-{
-    connect(element, &Image::clicked, this, [this, index] { emit clicked(index); });
 }
 
 } // namespace toolkit

@@ -33,8 +33,6 @@ signals:
     void clicked(qint16 index);
 
 private:
-    void attach(Image *element, qint16 index);
-
     std::vector<Image *> m_elements;
 };
 

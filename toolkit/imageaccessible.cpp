@@ -5,6 +5,7 @@
 #include "toolkit/imagehost.h"
 
 #include <QMetaObject>
+#include <QPointer>
 
 namespace toolkit {
 
@@ -86,7 +87,13 @@ void ImageAccessible::doAction(const QString &actionName)
 {
     if (actionName != pressAction() || !pressable() || state().invisible || state().disabled)
         return;
-    QMetaObject::invokeMethod(image(), &Image::clicked, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        image()->host(),
+        [host = QPointer<ImageHost>(image()->host()), image = QPointer<Image>(image())] {
+            if (host && image)
+                host->click(image);
+        },
+        Qt::QueuedConnection);
 }
 
 } // namespace toolkit

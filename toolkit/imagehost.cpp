@@ -43,8 +43,11 @@ Image *ImageHost::imageAt(QPointF position) const
         QTransform::fromTranslate(origin.x(), origin.y()) * QTransform::fromScale(ratio, ratio);
     const QPointF onDevice = toDevice.map(position);
     const QPoint pixel(qRound(onDevice.x()), qRound(onDevice.y()));
+    // An image can show the pixel only where its own rectangle comes near the point;
+    // the exact test on the device grid is made for those few.
+    const QPoint near = position.toPoint();
     const auto found = std::find_if(m_images.rbegin(), m_images.rend(), [&](Image *image) {
-        return image->Visible() &&
+        return image->Visible() && image->rect().adjusted(-2, -2, 2, 2).contains(near) &&
                onPixelGrid(toDevice.mapRect(QRectF(image->rect()))).contains(pixel);
     });
     return found == m_images.rend() ? nullptr : *found;
@@ -86,9 +89,17 @@ void ImageHost::mouseReleaseEvent(QMouseEvent *event)
 {
     Image *pressed = std::exchange(m_pressed, nullptr);
     if (pressed && event->button() == Qt::LeftButton && imageAt(event->position()) == pressed)
-        emit pressed->clicked();
+        click(pressed);
     else
         QWidget::mouseReleaseEvent(event);
+}
+
+// One signal of the host serves every control array on it: a connection for each of hundreds of
+// images would make every new window noticeably slower to build and to destroy.
+void ImageHost::click(Image *image)
+{
+    emit image->clicked();
+    emit clicked(image);
 }
 
 void ImageHost::add(Image *image)

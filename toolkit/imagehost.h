@@ -35,6 +35,13 @@ public:
     void setDescriber(std::unique_ptr<ImageDescriber> describer);
     const ImageDescriber *describer() const { return m_describer.get(); }
 
+    // Clicks `image`, as a left-button press and release on it does: the image signals clicked(),
+    // and so does the host, naming it.
+    void click(Image *image);
+
+signals:
+    void clicked(toolkit::Image *image);
+
 protected:
     // Paints what lies beneath the images within `area`; nothing by default, so that the parent's
     // background shows.
