@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Checks the Debian package as a new user's machine meets it: in a fresh minimal Debian 12 root
-# (/work/shared/tools/fresh-machine.sh, in $ROOT, by default /tmp/tolvane-check-package) it builds
+# (../shared/tools/fresh-machine.sh beside the checkout, in $ROOT, by default /tmp/tolvane-check-package) it builds
 # the package from a clean clone of CHECKOUT's committed state, installs it with apt, runs lintian,
 # desktop-file-validate and appstreamcli on it, then starts the desktop entry's command on Xvfb
 # with an empty home and checks that the sample tiles landed and the window opened. Needs root.
@@ -13,7 +13,8 @@ app_id=io.github.tolvane.Tolvane
 if [ "${1:-}" != --inside ]; then
     checkout=${1:-"$(dirname "$0")/.."}
     "$(dirname "$0")/install-packages.sh" debootstrap
-    fresh_machine=${FRESH_MACHINE:-/work/shared/tools/fresh-machine.sh}
+    # The shared tools folder lies beside the project's checkout.
+    fresh_machine=${FRESH_MACHINE:-"$(cd "$(dirname "$0")/../.." && pwd)/shared/tools/fresh-machine.sh"}
     ROOT=${ROOT:-/tmp/tolvane-check-package} exec "$fresh_machine" "$checkout" \
         'tools/check-package.sh --inside'
 fi
