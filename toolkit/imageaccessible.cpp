@@ -9,7 +9,7 @@
 
 namespace toolkit {
 
-ImageAccessible::ImageAccessible(Image *image) : QAccessibleObject(image) {}
+ImageAccessible::ImageAccessible(Image *image) : LeafAccessible(image) {}
 
 Image *ImageAccessible::image() const
 {

@@ -7,7 +7,7 @@
 namespace toolkit {
 
 MenuCommandAccessible::MenuCommandAccessible(QAction *command, QMenuBar *menuBar)
-    : QAccessibleObject(command), m_menuBar(menuBar)
+    : LeafAccessible(command), m_menuBar(menuBar)
 {}
 
 QAction *MenuCommandAccessible::command() const
