@@ -83,8 +83,8 @@ void Form1::alignVariantSelector(Selector &variants, int count)
 void Form1::writeVariant(Selector &variants, qint16 value)
 {
     variants.setValue(value);
-    if (m_nestedFailure)
-        std::rethrow_exception(std::exchange(m_nestedFailure, nullptr));
+    if (const auto failure = std::exchange(m_nestedFailure, std::nullopt))
+        throw *failure;
 }
 
 void Form1::selectWall(Image &object, const Selector &walls, bool horizontal)
