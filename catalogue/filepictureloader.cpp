@@ -7,6 +7,7 @@
 #include "catalogue/regularfile.h"
 
 #include <QFile>
+#include <new>
 
 namespace catalogue {
 
@@ -68,11 +69,16 @@ QPixmap FilePictureLoader::loadPicture(const QString &path) const
 {
     const QByteArray name = fileName(path);
     const QString shownName = QFile::decodeName(name);
-    const QImage image = decodePicture(readPictureFile(name), shownName);
-    const QPixmap picture = QPixmap::fromImage(image);
-    if (picture.isNull())
-        throw PictureLoadError(shownName, noMemoryFor(image.size()));
-    return picture;
+    try {
+        const QImage image = decodePicture(readPictureFile(name), shownName);
+        const QPixmap picture = QPixmap::fromImage(image);
+        if (picture.isNull())
+            throw PictureLoadError(shownName, noMemoryFor(image.size()));
+        return picture;
+    } catch (const std::bad_alloc &) {
+        // Qt's containers throw this where a picture's pixels come back empty instead.
+        throw PictureLoadError(shownName, QStringLiteral("there is not enough memory to load it"));
+    }
 }
 
 } // namespace catalogue
