@@ -1,6 +1,7 @@
 #pragma once
 
 #include "catalogue/pictureloader.h"
+#include "catalogue/wallcatalogue.h"
 #include "toolkit/controlarray.h"
 
 #include <QHash>
@@ -107,8 +108,9 @@ private:
     void showObjectType(toolkit::Image &object, toolkit::Selector &variants, int type);
     void alignVariantSelector(toolkit::Selector &variants, int count);
     void writeVariant(toolkit::Selector &variants, qint16 value);
-    void selectWall(toolkit::Image &object, const toolkit::Selector &walls, bool horizontal);
-    void loadPictureInto(toolkit::Image &object, const char *path);
+    void selectWall(toolkit::Image &object, const toolkit::Selector &walls,
+                    catalogue::Orientation orientation);
+    void loadPictureInto(toolkit::Image &object, const QString &fileName);
 };
 
 } // namespace app

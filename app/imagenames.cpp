@@ -11,7 +11,7 @@ namespace {
 QString shownPicture(const toolkit::Image &image)
 {
     const QString &file = image.pictureFile();
-    return file.isEmpty() ? QStringLiteral("design picture") : file.section(QLatin1Char('/'), -1);
+    return file.isEmpty() ? QStringLiteral("design picture") : file;
 }
 
 QString withPicture(const QString &what, const toolkit::Image &image)

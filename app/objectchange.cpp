@@ -5,6 +5,7 @@
 #include "app/form1.h"
 #include "catalogue/objectcatalogue.h"
 #include "catalogue/pictureloader.h"
+#include "catalogue/picturepath.h"
 #include "catalogue/wallcatalogue.h"
 #include "toolkit/image.h"
 #include "toolkit/selector.h"
@@ -25,16 +26,15 @@ void Form1::objectChange(Image *object, Selector *object2, Selector *object3, qi
     if (statement == ObjectKind)
         selectObject(*object, *object2, object3);
     else if (statement == HorizontalWallKind)
-        selectWall(*object, *object2, true);
+        selectWall(*object, *object2, catalogue::Orientation::Horizontal);
     else if (statement == VerticalWallKind)
-        selectWall(*object, *object2, false);
+        selectWall(*object, *object2, catalogue::Orientation::Vertical);
 }
 
 // Every type is tested, in order, against the selector's value as it stands at that moment.
 void Form1::selectObject(Image &object, const Selector &types, Selector *variants)
 {
-    const auto catalogue = catalogue::objectTypes();
-    for (int t = 1; t <= static_cast<int>(catalogue.size()); ++t) {
+    for (int t = 1; t <= catalogue::objectTypeCount(); ++t) {
         if (types.Value() != t)
             continue;
         if (!variants)
@@ -47,17 +47,16 @@ void Form1::selectObject(Image &object, const Selector &types, Selector *variant
 // up with the type; a type with one picture disables the selector instead.
 void Form1::showObjectType(Image &object, Selector &variants, int type)
 {
-    const catalogue::ObjectType &entry =
-        catalogue::objectTypes()[static_cast<std::size_t>(type - 1)];
-    if (!entry.hasVariants()) {
-        loadPictureInto(object, entry.pictures.front());
+    const int count = catalogue::variantCount(type);
+    if (count == 1) {
+        loadPictureInto(object, catalogue::objectFile(type, 1));
         variants.setEnabled(false);
         return;
     }
-    alignVariantSelector(variants, entry.variantCount());
-    for (int k = 1; k <= entry.variantCount(); ++k) {
+    alignVariantSelector(variants, count);
+    for (int k = 1; k <= count; ++k) {
         if (variants.Value() == k)
-            loadPictureInto(object, entry.pictures[static_cast<std::size_t>(k - 1)]);
+            loadPictureInto(object, catalogue::objectFile(type, k));
     }
 }
 
@@ -87,26 +86,25 @@ void Form1::writeVariant(Selector &variants, qint16 value)
         throw *failure;
 }
 
-void Form1::selectWall(Image &object, const Selector &walls, bool horizontal)
+void Form1::selectWall(Image &object, const Selector &walls, catalogue::Orientation orientation)
 {
-    const auto catalogue = catalogue::wallTypes();
-    for (int t = 1; t <= static_cast<int>(catalogue.size()); ++t) {
+    for (int t = 1; t <= catalogue::wallTypeCount(); ++t) {
         if (walls.Value() != t)
             continue;
-        const catalogue::WallType &entry = catalogue[static_cast<std::size_t>(t - 1)];
-        loadPictureInto(object, horizontal ? entry.horizontal : entry.vertical);
+        loadPictureInto(object, catalogue::wallFile(t, orientation));
     }
 }
 
-// The image remembers the file its picture came from, which its accessible name tells. An empty
-// picture, such as one there was no memory for, fails the load: the image keeps what it shows.
-void Form1::loadPictureInto(Image &object, const char *path)
+// The image remembers the catalogue file its picture came from, which its accessible name tells.
+// An empty picture, such as one there was no memory for, fails the load: the image keeps what it
+// shows.
+void Form1::loadPictureInto(Image &object, const QString &fileName)
 {
-    const QString file = QString::fromLatin1(path);
-    const QPixmap picture = m_loader.loadPicture(file);
+    const QString path = catalogue::picturePath(fileName);
+    const QPixmap picture = m_loader.loadPicture(path);
     if (picture.isNull())
-        throw catalogue::PictureLoadError(file, QStringLiteral("it came out as an empty picture"));
-    object.setPicture(picture, file);
+        throw catalogue::PictureLoadError(path, QStringLiteral("it came out as an empty picture"));
+    object.setPicture(picture, fileName);
 }
 
 } // namespace app

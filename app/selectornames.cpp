@@ -1,7 +1,6 @@
 #include "app/selectornames.h"
 
 #include "catalogue/objectcatalogue.h"
-#include "catalogue/picturepath.h"
 #include "catalogue/wallcatalogue.h"
 #include "toolkit/selector.h"
 
@@ -13,50 +12,32 @@ namespace {
 
 using toolkit::Selector;
 
-QString fileName(const char *path)
+// The picture of object type `type` that the variant selector designates, or its first one where
+// the type has no variants or the variant selector designates none.
+QString objectPicture(int type, const Selector &variants)
 {
-    const std::string_view name = catalogue::pictureFileName(path);
-    return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
-}
-
-// The catalogue entry a selector's value designates, or nullptr when the value designates none.
-template <typename Entry> const Entry *entryAt(std::span<const Entry> entries, int value)
-{
-    return value >= 1 && value <= static_cast<int>(entries.size())
-               ? &entries[static_cast<std::size_t>(value - 1)]
-               : nullptr;
-}
-
-// The picture of the object type that the variant selector designates, or its first one where the
-// type has no variants or the variant selector designates none.
-QString objectPicture(const catalogue::ObjectType &type, const Selector &variants)
-{
-    const int variant = variants.Value();
-    const bool designated =
-        type.hasVariants() && variants.Enabled() && variant >= 1 && variant <= type.variantCount();
-    return fileName(type.pictures[designated ? static_cast<std::size_t>(variant - 1) : 0]);
+    const QString designated =
+        variants.Enabled() ? catalogue::objectFile(type, variants.Value()) : QString();
+    return designated.isEmpty() ? catalogue::objectFile(type, 1) : designated;
 }
 
 QString typeDescription(const Selector &types, const Selector &variants)
 {
-    const auto *type = entryAt(catalogue::objectTypes(), types.Value());
-    return type ? objectPicture(*type, variants) : QStringLiteral("no object type");
+    return catalogue::variantCount(types.Value()) > 0 ? objectPicture(types.Value(), variants)
+                                                      : QStringLiteral("no object type");
 }
 
 QString variantDescription(const Selector &types, const Selector &variants)
 {
-    const auto *type = entryAt(catalogue::objectTypes(), types.Value());
-    if (!variants.Enabled() || !type || !type->hasVariants())
+    if (!variants.Enabled() || catalogue::variantCount(types.Value()) < 2)
         return QStringLiteral("no variants");
-    return objectPicture(*type, variants);
+    return objectPicture(types.Value(), variants);
 }
 
-QString wallDescription(const Selector &walls, bool horizontal)
+QString wallDescription(const Selector &walls, catalogue::Orientation orientation)
 {
-    const auto *wall = entryAt(catalogue::wallTypes(), walls.Value());
-    if (!wall)
-        return QStringLiteral("no wall type");
-    return fileName(horizontal ? wall->horizontal : wall->vertical);
+    const QString file = catalogue::wallFile(walls.Value(), orientation);
+    return file.isEmpty() ? QStringLiteral("no wall type") : file;
 }
 
 void describe(const Selector &selector, const QString &description)
@@ -81,8 +62,8 @@ void describeSelectors(const Selector &types, const Selector &variants,
 {
     describe(types, typeDescription(types, variants));
     describe(variants, variantDescription(types, variants));
-    describe(horizontalWalls, wallDescription(horizontalWalls, true));
-    describe(verticalWalls, wallDescription(verticalWalls, false));
+    describe(horizontalWalls, wallDescription(horizontalWalls, catalogue::Orientation::Horizontal));
+    describe(verticalWalls, wallDescription(verticalWalls, catalogue::Orientation::Vertical));
 }
 
 } // namespace app

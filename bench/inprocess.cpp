@@ -3,6 +3,8 @@
 #include "app/form1.h"
 #include "baselinewindow.h"
 #include "catalogue/filepictureloader.h"
+#include "catalogue/objectcatalogue.h"
+#include "catalogue/picturepath.h"
 #include "framewatch.h"
 #include "residentmemory.h"
 #include "toolkit/image.h"
@@ -164,7 +166,7 @@ int clicks(int count)
     FrameWatch frame;
     frame.arm(editor.form());
     frame.wait();
-    const QString path = QStringLiteral("c:/My Documents/pardovine/1UpMushroom.bmp");
+    const QString path = catalogue::picturePath(catalogue::objectFile(1, 1));
     const QString file = editor.loader().filePath(path);
 
     // The three take turns, so that whatever else the machine does falls on all of them alike.

@@ -4,6 +4,7 @@
 #include "catalogue/documentsfolder.h"
 #include "catalogue/openfailure.h"
 #include "catalogue/picturedecoder.h"
+#include "catalogue/picturepath.h"
 #include "catalogue/regularfile.h"
 
 #include <QFile>
@@ -16,8 +17,6 @@ namespace {
 // The largest file a picture within maxPictureBytes needs is an uncompressed 32-bit one of that
 // size; twice that leaves room for headers and a palette. A larger file is not read at all.
 constexpr qint64 maxFileBytes = 2 * maxPictureBytes;
-
-const QString documentsPrefix = QStringLiteral("c:/My Documents/");
 
 // Reads the whole of a regular file into memory, or throws why it cannot.
 QByteArray readPictureFile(const QByteArray &name)
@@ -54,8 +53,8 @@ QByteArray FilePictureLoader::fileName(const QString &path) const
 #ifdef Q_OS_WIN
     return QFile::encodeName(path);
 #else
-    if (path.startsWith(documentsPrefix))
-        return m_documentsFolder + '/' + QFile::encodeName(path.mid(documentsPrefix.size()));
+    if (path.startsWith(documentsPart))
+        return m_documentsFolder + '/' + QFile::encodeName(path.mid(documentsPart.size()));
     return QFile::encodeName(path);
 #endif
 }

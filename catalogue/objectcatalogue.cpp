@@ -1,9 +1,7 @@
 #include "catalogue/objectcatalogue.h"
 
-#include "catalogue/picturepath.h"
-
-#include <array>
 #include <initializer_list>
+#include <iterator>
 
 namespace catalogue {
 
@@ -12,137 +10,115 @@ namespace {
 // The object types in type-number order, each with its pictures in variant order.
 // clang-format off
 constexpr std::initializer_list<const char *> typeRows[] = {
-    /*  1 */ {TOLVANE_PICTURE("1UpMushroom.bmp")},
-    /*  2 */ {TOLVANE_PICTURE("AngleL.bmp"), TOLVANE_PICTURE("AngleR.bmp")},
-    /*  3 */ {TOLVANE_PICTURE("Arrow.bmp")},
-    /*  4 */ {TOLVANE_PICTURE("BattleBomb.bmp")},
-    /*  5 */ {TOLVANE_PICTURE("Blank.bmp")},
-    /*  6 */ {TOLVANE_PICTURE("BlockDrop.bmp")},
-    /*  7 */ {TOLVANE_PICTURE("Bomb1.bmp"), TOLVANE_PICTURE("Bomb3.bmp")},
-    /*  8 */ {TOLVANE_PICTURE("Bow.bmp")},
-    /*  9 */ {TOLVANE_PICTURE("BridgeH.bmp"), TOLVANE_PICTURE("BridgeV.bmp")},
-    /* 10 */ {TOLVANE_PICTURE("Button.bmp")},
-    /* 11 */ {TOLVANE_PICTURE("Character.bmp")},
-    /* 12 */ {TOLVANE_PICTURE("Crate.bmp")},
-    /* 13 */ {TOLVANE_PICTURE("Digglett.bmp")},
-    /* 14 */ {TOLVANE_PICTURE("DigglettWarp.bmp")},
-    /* 15 */ {TOLVANE_PICTURE("DoubleSpike.bmp")},
-    /* 16 */ {TOLVANE_PICTURE("Dragon.bmp")},
-    /* 17 */ {TOLVANE_PICTURE("Dragonball1.bmp"), TOLVANE_PICTURE("Dragonball2.bmp"),
-             TOLVANE_PICTURE("Dragonball3.bmp"), TOLVANE_PICTURE("Dragonball4.bmp"),
-             TOLVANE_PICTURE("Dragonball5.bmp"), TOLVANE_PICTURE("Dragonball6.bmp"),
-             TOLVANE_PICTURE("Dragonball7.bmp")},
-    /* 18 */ {TOLVANE_PICTURE("Drill.bmp")},
-    /* 19 */ {TOLVANE_PICTURE("Enemy1.bmp"), TOLVANE_PICTURE("Enemy2.bmp"),
-             TOLVANE_PICTURE("Enemy3.bmp")},
-    /* 20 */ {TOLVANE_PICTURE("ExitPoint.bmp")},
-    /* 21 */ {TOLVANE_PICTURE("Fire.bmp")},
-    /* 22 */ {TOLVANE_PICTURE("FireSuit.bmp")},
-    /* 23 */ {TOLVANE_PICTURE("Ghost.bmp")},
-    /* 24 */ {TOLVANE_PICTURE("GoD.bmp"), TOLVANE_PICTURE("GoL.bmp"), TOLVANE_PICTURE("GoR.bmp"),
-             TOLVANE_PICTURE("GoU.bmp"), TOLVANE_PICTURE("GoDL.bmp"), TOLVANE_PICTURE("GoDR.bmp"),
-             TOLVANE_PICTURE("GoUL.bmp"), TOLVANE_PICTURE("GoUR.bmp"), TOLVANE_PICTURE("GoH.bmp"),
-             TOLVANE_PICTURE("GoV.bmp"), TOLVANE_PICTURE("GoDD.bmp"), TOLVANE_PICTURE("GoLL.bmp"),
-             TOLVANE_PICTURE("GoRR.bmp"), TOLVANE_PICTURE("GoUU.bmp"), TOLVANE_PICTURE("GoDS.bmp"),
-             TOLVANE_PICTURE("GoLS.bmp"), TOLVANE_PICTURE("GoRS.bmp"), TOLVANE_PICTURE("GoUS.bmp"),
-             TOLVANE_PICTURE("GoDDD.bmp"), TOLVANE_PICTURE("GoLLL.bmp"),
-             TOLVANE_PICTURE("GoRRR.bmp"), TOLVANE_PICTURE("GoUUU.bmp")},
-    /* 25 */ {TOLVANE_PICTURE("Gun.bmp")},
-    /* 26 */ {TOLVANE_PICTURE("Hammer.bmp")},
-    /* 27 */ {TOLVANE_PICTURE("HoldButton.bmp")},
-    /* 28 */ {TOLVANE_PICTURE("Hole.bmp")},
-    /* 29 */ {TOLVANE_PICTURE("Ice.bmp")},
-    /* 30 */ {TOLVANE_PICTURE("IceBlock.bmp")},
-    /* 31 */ {TOLVANE_PICTURE("InvincibleFire.bmp")},
-    /* 32 */ {TOLVANE_PICTURE("Jackhammer.bmp")},
-    /* 33 */ {TOLVANE_PICTURE("Jump1.bmp"), TOLVANE_PICTURE("Jump2.bmp"),
-             TOLVANE_PICTURE("Jump3.bmp"), TOLVANE_PICTURE("Jump4.bmp")},
-    /* 34 */ {TOLVANE_PICTURE("KeyBlue.bmp"), TOLVANE_PICTURE("KeyGreen.bmp"),
-             TOLVANE_PICTURE("KeyRed.bmp")},
-    /* 35 */ {TOLVANE_PICTURE("KeyDoorBlue.bmp"), TOLVANE_PICTURE("KeyDoorGreen.bmp"),
-             TOLVANE_PICTURE("KeyDoorRed.bmp")},
-    /* 36 */ {TOLVANE_PICTURE("Knife.bmp")},
-    /* 37 */ {TOLVANE_PICTURE("LaserD.bmp"), TOLVANE_PICTURE("LaserL.bmp"),
-             TOLVANE_PICTURE("LaserR.bmp"), TOLVANE_PICTURE("LaserU.bmp"),
-             TOLVANE_PICTURE("LaserH.bmp"), TOLVANE_PICTURE("LaserV.bmp")},
-    /* 38 */ {TOLVANE_PICTURE("Lava.bmp")},
-    /* 39 */ {TOLVANE_PICTURE("MarbleButtonD.bmp"), TOLVANE_PICTURE("MarbleButtonL.bmp"),
-             TOLVANE_PICTURE("MarbleButtonR.bmp"), TOLVANE_PICTURE("MarbleButtonU.bmp")},
-    /* 40 */ {TOLVANE_PICTURE("Mine.bmp")},
-    /* 41 */ {TOLVANE_PICTURE("MotionLaserD.bmp"), TOLVANE_PICTURE("MotionLaserL.bmp"),
-             TOLVANE_PICTURE("MotionLaserR.bmp"), TOLVANE_PICTURE("MotionLaserU.bmp"),
-             TOLVANE_PICTURE("MotionLaserH.bmp"), TOLVANE_PICTURE("MotionLaserV.bmp")},
-    /* 42 */ {TOLVANE_PICTURE("Mushroom.bmp")},
-    /* 43 */ {TOLVANE_PICTURE("Point.bmp")},
-    /* 44 */ {TOLVANE_PICTURE("Pokeball1.bmp"), TOLVANE_PICTURE("Pokeball3.bmp"),
-             TOLVANE_PICTURE("Pokeball5.bmp")},
-    /* 45 */ {TOLVANE_PICTURE("RadarBomb.bmp")},
-    /* 46 */ {TOLVANE_PICTURE("RadarButton.bmp")},
-    /* 47 */ {TOLVANE_PICTURE("RadarMarble.bmp")},
-    /* 48 */ {TOLVANE_PICTURE("SensuBean.bmp")},
-    /* 49 */ {TOLVANE_PICTURE("Shield.bmp")},
-    /* 50 */ {TOLVANE_PICTURE("ShiftingBlockA.bmp"), TOLVANE_PICTURE("ShiftingBlockD.bmp"),
-             TOLVANE_PICTURE("ShiftingBlockL.bmp"), TOLVANE_PICTURE("ShiftingBlockR.bmp"),
-             TOLVANE_PICTURE("ShiftingBlockU.bmp"), TOLVANE_PICTURE("ShiftingBlockH.bmp"),
-             TOLVANE_PICTURE("ShiftingBlockV.bmp")},
-    /* 51 */ {TOLVANE_PICTURE("Shoot1.bmp"), TOLVANE_PICTURE("Shoot2.bmp"),
-             TOLVANE_PICTURE("Shoot3.bmp")},
-    /* 52 */ {TOLVANE_PICTURE("SlidingDoorButton.bmp")},
-    /* 53 */ {TOLVANE_PICTURE("SpikesD.bmp"), TOLVANE_PICTURE("SpikesL.bmp"),
-             TOLVANE_PICTURE("SpikesR.bmp"), TOLVANE_PICTURE("SpikesU.bmp")},
-    /* 54 */ {TOLVANE_PICTURE("SpikeTrap.bmp")},
-    /* 55 */ {TOLVANE_PICTURE("StairsDown.bmp")},
-    /* 56 */ {TOLVANE_PICTURE("StairsUp.bmp")},
-    /* 57 */ {TOLVANE_PICTURE("Star.bmp")},
-    /* 58 */ {TOLVANE_PICTURE("StartPoint.bmp")},
-    /* 59 */ {TOLVANE_PICTURE("SuperJump1.bmp"), TOLVANE_PICTURE("SuperJump2.bmp")},
-    /* 60 */ {TOLVANE_PICTURE("ThreePoints.bmp")},
-    /* 61 */ {TOLVANE_PICTURE("TiedUpMushroom.bmp")},
-    /* 62 */ {TOLVANE_PICTURE("Trap.bmp")},
-    /* 63 */ {TOLVANE_PICTURE("Warp1W.bmp"), TOLVANE_PICTURE("Warp1B.bmp"),
-             TOLVANE_PICTURE("Warp2W.bmp"), TOLVANE_PICTURE("Warp2B.bmp"),
-             TOLVANE_PICTURE("Warp3W.bmp"), TOLVANE_PICTURE("Warp3B.bmp"),
-             TOLVANE_PICTURE("Warp4W.bmp"), TOLVANE_PICTURE("Warp4B.bmp"),
-             TOLVANE_PICTURE("Warp5W.bmp"), TOLVANE_PICTURE("Warp5B.bmp"),
-             TOLVANE_PICTURE("Warp6W.bmp"), TOLVANE_PICTURE("Warp6B.bmp"),
-             TOLVANE_PICTURE("Warp7W.bmp"), TOLVANE_PICTURE("Warp7B.bmp"),
-             TOLVANE_PICTURE("Warp8W.bmp"), TOLVANE_PICTURE("Warp8B.bmp"),
-             TOLVANE_PICTURE("Warp9W.bmp"), TOLVANE_PICTURE("Warp9B.bmp"),
-             TOLVANE_PICTURE("Warp10W.bmp"), TOLVANE_PICTURE("Warp10B.bmp"),
-             TOLVANE_PICTURE("Warp11W.bmp"), TOLVANE_PICTURE("Warp11B.bmp"),
-             TOLVANE_PICTURE("Warp12W.bmp"), TOLVANE_PICTURE("Warp12B.bmp"),
-             TOLVANE_PICTURE("Warp13W.bmp"), TOLVANE_PICTURE("Warp13B.bmp"),
-             TOLVANE_PICTURE("Warp14W.bmp"), TOLVANE_PICTURE("Warp14B.bmp"),
-             TOLVANE_PICTURE("Warp15W.bmp"), TOLVANE_PICTURE("Warp15B.bmp"),
-             TOLVANE_PICTURE("Warp16W.bmp"), TOLVANE_PICTURE("Warp16B.bmp"),
-             TOLVANE_PICTURE("Warp17W.bmp"), TOLVANE_PICTURE("Warp17B.bmp"),
-             TOLVANE_PICTURE("Warp18W.bmp"), TOLVANE_PICTURE("Warp18B.bmp"),
-             TOLVANE_PICTURE("Warp19W.bmp"), TOLVANE_PICTURE("Warp19B.bmp"),
-             TOLVANE_PICTURE("Warp20W.bmp"), TOLVANE_PICTURE("Warp20B.bmp")},
-    /* 64 */ {TOLVANE_PICTURE("Water.bmp"), TOLVANE_PICTURE("WaterU.bmp"),
-             TOLVANE_PICTURE("WaterR.bmp"), TOLVANE_PICTURE("WaterL.bmp"),
-             TOLVANE_PICTURE("WaterD.bmp")},
-    /* 65 */ {TOLVANE_PICTURE("WaterSuit.bmp"), TOLVANE_PICTURE("AntiCurrent.bmp")},
-    /* 66 */ {TOLVANE_PICTURE("Wrench.bmp")},
-    /* 67 */ {TOLVANE_PICTURE("X-Terminate.bmp")},
+    /*  1 */ {"1UpMushroom.bmp"},
+    /*  2 */ {"AngleL.bmp", "AngleR.bmp"},
+    /*  3 */ {"Arrow.bmp"},
+    /*  4 */ {"BattleBomb.bmp"},
+    /*  5 */ {"Blank.bmp"},
+    /*  6 */ {"BlockDrop.bmp"},
+    /*  7 */ {"Bomb1.bmp", "Bomb3.bmp"},
+    /*  8 */ {"Bow.bmp"},
+    /*  9 */ {"BridgeH.bmp", "BridgeV.bmp"},
+    /* 10 */ {"Button.bmp"},
+    /* 11 */ {"Character.bmp"},
+    /* 12 */ {"Crate.bmp"},
+    /* 13 */ {"Digglett.bmp"},
+    /* 14 */ {"DigglettWarp.bmp"},
+    /* 15 */ {"DoubleSpike.bmp"},
+    /* 16 */ {"Dragon.bmp"},
+    /* 17 */ {"Dragonball1.bmp", "Dragonball2.bmp", "Dragonball3.bmp", "Dragonball4.bmp",
+              "Dragonball5.bmp", "Dragonball6.bmp", "Dragonball7.bmp"},
+    /* 18 */ {"Drill.bmp"},
+    /* 19 */ {"Enemy1.bmp", "Enemy2.bmp", "Enemy3.bmp"},
+    /* 20 */ {"ExitPoint.bmp"},
+    /* 21 */ {"Fire.bmp"},
+    /* 22 */ {"FireSuit.bmp"},
+    /* 23 */ {"Ghost.bmp"},
+    /* 24 */ {"GoD.bmp", "GoL.bmp", "GoR.bmp", "GoU.bmp", "GoDL.bmp", "GoDR.bmp", "GoUL.bmp",
+              "GoUR.bmp", "GoH.bmp", "GoV.bmp", "GoDD.bmp", "GoLL.bmp", "GoRR.bmp", "GoUU.bmp",
+              "GoDS.bmp", "GoLS.bmp", "GoRS.bmp", "GoUS.bmp", "GoDDD.bmp", "GoLLL.bmp", "GoRRR.bmp",
+              "GoUUU.bmp"},
+    /* 25 */ {"Gun.bmp"},
+    /* 26 */ {"Hammer.bmp"},
+    /* 27 */ {"HoldButton.bmp"},
+    /* 28 */ {"Hole.bmp"},
+    /* 29 */ {"Ice.bmp"},
+    /* 30 */ {"IceBlock.bmp"},
+    /* 31 */ {"InvincibleFire.bmp"},
+    /* 32 */ {"Jackhammer.bmp"},
+    /* 33 */ {"Jump1.bmp", "Jump2.bmp", "Jump3.bmp", "Jump4.bmp"},
+    /* 34 */ {"KeyBlue.bmp", "KeyGreen.bmp", "KeyRed.bmp"},
+    /* 35 */ {"KeyDoorBlue.bmp", "KeyDoorGreen.bmp", "KeyDoorRed.bmp"},
+    /* 36 */ {"Knife.bmp"},
+    /* 37 */ {"LaserD.bmp", "LaserL.bmp", "LaserR.bmp", "LaserU.bmp", "LaserH.bmp", "LaserV.bmp"},
+    /* 38 */ {"Lava.bmp"},
+    /* 39 */ {"MarbleButtonD.bmp", "MarbleButtonL.bmp", "MarbleButtonR.bmp", "MarbleButtonU.bmp"},
+    /* 40 */ {"Mine.bmp"},
+    /* 41 */ {"MotionLaserD.bmp", "MotionLaserL.bmp", "MotionLaserR.bmp", "MotionLaserU.bmp",
+              "MotionLaserH.bmp", "MotionLaserV.bmp"},
+    /* 42 */ {"Mushroom.bmp"},
+    /* 43 */ {"Point.bmp"},
+    /* 44 */ {"Pokeball1.bmp", "Pokeball3.bmp", "Pokeball5.bmp"},
+    /* 45 */ {"RadarBomb.bmp"},
+    /* 46 */ {"RadarButton.bmp"},
+    /* 47 */ {"RadarMarble.bmp"},
+    /* 48 */ {"SensuBean.bmp"},
+    /* 49 */ {"Shield.bmp"},
+    /* 50 */ {"ShiftingBlockA.bmp", "ShiftingBlockD.bmp", "ShiftingBlockL.bmp",
+              "ShiftingBlockR.bmp", "ShiftingBlockU.bmp", "ShiftingBlockH.bmp",
+              "ShiftingBlockV.bmp"},
+    /* 51 */ {"Shoot1.bmp", "Shoot2.bmp", "Shoot3.bmp"},
+    /* 52 */ {"SlidingDoorButton.bmp"},
+    /* 53 */ {"SpikesD.bmp", "SpikesL.bmp", "SpikesR.bmp", "SpikesU.bmp"},
+    /* 54 */ {"SpikeTrap.bmp"},
+    /* 55 */ {"StairsDown.bmp"},
+    /* 56 */ {"StairsUp.bmp"},
+    /* 57 */ {"Star.bmp"},
+    /* 58 */ {"StartPoint.bmp"},
+    /* 59 */ {"SuperJump1.bmp", "SuperJump2.bmp"},
+    /* 60 */ {"ThreePoints.bmp"},
+    /* 61 */ {"TiedUpMushroom.bmp"},
+    /* 62 */ {"Trap.bmp"},
+    /* 63 */ {"Warp1W.bmp", "Warp1B.bmp", "Warp2W.bmp", "Warp2B.bmp", "Warp3W.bmp", "Warp3B.bmp",
+              "Warp4W.bmp", "Warp4B.bmp", "Warp5W.bmp", "Warp5B.bmp", "Warp6W.bmp", "Warp6B.bmp",
+              "Warp7W.bmp", "Warp7B.bmp", "Warp8W.bmp", "Warp8B.bmp", "Warp9W.bmp", "Warp9B.bmp",
+              "Warp10W.bmp", "Warp10B.bmp", "Warp11W.bmp", "Warp11B.bmp", "Warp12W.bmp",
+              "Warp12B.bmp", "Warp13W.bmp", "Warp13B.bmp", "Warp14W.bmp", "Warp14B.bmp",
+              "Warp15W.bmp", "Warp15B.bmp", "Warp16W.bmp", "Warp16B.bmp", "Warp17W.bmp",
+              "Warp17B.bmp", "Warp18W.bmp", "Warp18B.bmp", "Warp19W.bmp", "Warp19B.bmp",
+              "Warp20W.bmp", "Warp20B.bmp"},
+    /* 64 */ {"Water.bmp", "WaterU.bmp", "WaterR.bmp", "WaterL.bmp", "WaterD.bmp"},
+    /* 65 */ {"WaterSuit.bmp", "AntiCurrent.bmp"},
+    /* 66 */ {"Wrench.bmp"},
+    /* 67 */ {"X-Terminate.bmp"},
 };
 // clang-format on
 
-constexpr auto buildTypes()
+// The row of object type `type`, or nullptr for a number that is no type.
+const std::initializer_list<const char *> *typeRow(int type)
 {
-    std::array<ObjectType, std::size(typeRows)> types{};
-    for (std::size_t t = 0; t < types.size(); ++t)
-        types[t].pictures = std::span<const char *const>(typeRows[t].begin(), typeRows[t].size());
-    return types;
+    return type >= 1 && type <= objectTypeCount() ? &typeRows[type - 1] : nullptr;
 }
-
-constexpr auto typeTable = buildTypes();
 
 } // namespace
 
-std::span<const ObjectType> objectTypes()
+int objectTypeCount()
 {
-    return typeTable;
+    return static_cast<int>(std::size(typeRows));
+}
+
+int variantCount(int type)
+{
+    const auto *row = typeRow(type);
+    return row ? static_cast<int>(row->size()) : 0;
+}
+
+QString objectFile(int type, int variant)
+{
+    const auto *row = typeRow(type);
+    if (!row || variant < 1 || variant > static_cast<int>(row->size()))
+        return {};
+    return QString::fromLatin1(row->begin()[variant - 1]);
 }
 
 } // namespace catalogue

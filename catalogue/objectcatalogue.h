@@ -1,19 +1,20 @@
 #pragma once
 
-#include <span>
+#include <QString>
 
 namespace catalogue {
 
-// One object type: its pictures in variant order. A type with one picture has no variants.
-struct ObjectType
-{
-    std::span<const char *const> pictures;
+// The object types are numbered from 1; each has its pictures in variant order, numbered from 1.
 
-    int variantCount() const { return static_cast<int>(pictures.size()); }
-    bool hasVariants() const { return pictures.size() > 1; }
-};
+// How many object types there are.
+int objectTypeCount();
 
-// The object types in type-number order; object type t is element t - 1.
-std::span<const ObjectType> objectTypes();
+// How many variants object type `type` has: 1 for a type with a single picture, 0 for a number
+// that is no type.
+int variantCount(int type);
+
+// The file that object type `type` and variant `variant` designate, such as "AngleR.bmp" for
+// (2, 2); a type with a single picture has variant 1 only. Empty where there is no such entry.
+QString objectFile(int type, int variant);
 
 } // namespace catalogue

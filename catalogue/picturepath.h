@@ -1,22 +1,27 @@
 #pragma once
 
-#include <string_view>
+#include <QLatin1StringView>
+#include <QString>
 
 namespace catalogue {
 
-// The one folder every tile picture is read from, exactly as the editor names it. On systems
-// without drive letters the picture loader maps "c:/My Documents/" to the user's documents folder;
-// the catalogues and the selection routine only ever see this form.
-#define TOLVANE_PICTURE_FOLDER "c:/My Documents/pardovine/"
-inline constexpr std::string_view pictureFolder = TOLVANE_PICTURE_FOLDER;
+#define TOLVANE_DOCUMENTS_PART "c:/My Documents/"
 
-// A complete picture path as a single string constant: the folder followed by the file name.
-#define TOLVANE_PICTURE(fileName) TOLVANE_PICTURE_FOLDER fileName
+// The documents part of the picture folder. On a system without drive letters the file loader
+// reads it as the user's documents folder; the catalogues and the selection routine only ever see
+// this form.
+inline constexpr QLatin1StringView documentsPart{TOLVANE_DOCUMENTS_PART};
 
-// The file name part of a picture path ("AngleL.bmp" for ".../pardovine/AngleL.bmp").
-constexpr std::string_view pictureFileName(std::string_view path)
+// The one folder every tile picture is read from, exactly as the editor names it.
+inline constexpr QLatin1StringView pictureFolder{TOLVANE_DOCUMENTS_PART "pardovine/"};
+
+#undef TOLVANE_DOCUMENTS_PART
+
+// The path the loader is asked for to read a catalogue file: the folder followed by the file name,
+// "c:/My Documents/pardovine/AngleL.bmp" for "AngleL.bmp".
+inline QString picturePath(const QString &fileName)
 {
-    return path.substr(path.rfind('/') + 1);
+    return QString(pictureFolder) + fileName;
 }
 
 } // namespace catalogue

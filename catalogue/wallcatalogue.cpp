@@ -1,24 +1,39 @@
 #include "catalogue/wallcatalogue.h"
 
-#include "catalogue/picturepath.h"
+#include <iterator>
 
 namespace catalogue {
 
 namespace {
 
-constexpr WallType wallTable[] = {
-    {TOLVANE_PICTURE("BlankWallH.bmp"), TOLVANE_PICTURE("BlankWallV.bmp")},
-    {TOLVANE_PICTURE("WallH.bmp"), TOLVANE_PICTURE("WallV.bmp")},
-    {TOLVANE_PICTURE("BreakWallH.bmp"), TOLVANE_PICTURE("BreakWallV.bmp")},
-    {TOLVANE_PICTURE("BombWallH.bmp"), TOLVANE_PICTURE("BombWallV.bmp")},
-    {TOLVANE_PICTURE("ElectricGateH.bmp"), TOLVANE_PICTURE("ElectricGateV.bmp")},
+// One wall type: its picture for horizontal slots and its picture for vertical slots.
+struct WallFiles
+{
+    const char *horizontal;
+    const char *vertical;
+};
+
+// The wall types in type-number order.
+constexpr WallFiles wallTable[] = {
+    {"BlankWallH.bmp", "BlankWallV.bmp"},       {"WallH.bmp", "WallV.bmp"},
+    {"BreakWallH.bmp", "BreakWallV.bmp"},       {"BombWallH.bmp", "BombWallV.bmp"},
+    {"ElectricGateH.bmp", "ElectricGateV.bmp"},
 };
 
 } // namespace
 
-std::span<const WallType> wallTypes()
+int wallTypeCount()
 {
-    return wallTable;
+    return static_cast<int>(std::size(wallTable));
+}
+
+QString wallFile(int type, Orientation orientation)
+{
+    if (type < 1 || type > wallTypeCount())
+        return {};
+    const WallFiles &files = wallTable[type - 1];
+    return QString::fromLatin1(orientation == Orientation::Horizontal ? files.horizontal
+                                                                      : files.vertical);
 }
 
 } // namespace catalogue

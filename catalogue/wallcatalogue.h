@@ -1,17 +1,21 @@
 #pragma once
 
-#include <span>
+#include <QString>
 
 namespace catalogue {
 
-// One wall type: its picture for horizontal slots and its picture for vertical slots.
-struct WallType
+// Which slots a wall picture fills: horizontal ones (below a cell) or vertical ones (beside it).
+enum class Orientation
 {
-    const char *horizontal;
-    const char *vertical;
+    Horizontal,
+    Vertical
 };
 
-// The wall types in type-number order; wall type t is element t - 1.
-std::span<const WallType> wallTypes();
+// How many wall types there are; they are numbered from 1.
+int wallTypeCount();
+
+// The file that wall type `type` designates for slots of `orientation`, such as "WallH.bmp" for
+// (2, Horizontal). Empty for a number that is no type.
+QString wallFile(int type, Orientation orientation);
 
 } // namespace catalogue

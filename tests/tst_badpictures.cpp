@@ -131,13 +131,7 @@ const QByteArray goodFile = bitmapwriter::plain(32, 32, qRgb(10, 20, 30));
 // The file a click on a cell loads while the object selector shows the first type.
 QString clickedFileName()
 {
-    return QString::fromLatin1(
-        catalogue::pictureFileName(catalogue::objectTypes().front().pictures.front()));
-}
-
-QString catalogueFolder()
-{
-    return QString::fromLatin1(catalogue::pictureFolder);
+    return catalogue::objectFile(1, 1);
 }
 
 // A documents folder in a temporary directory, its picture folder set up as a row asks.
@@ -342,7 +336,7 @@ void TestBadPictures::loadDirectly()
     PictureFolder pictures;
     QVERIFY(pictures.prepare(setup, bytes));
     const catalogue::FilePictureLoader loader(pictures.documents);
-    const QString path = catalogueFolder() + clickedFileName();
+    const QString path = catalogue::picturePath(clickedFileName());
 
     try {
         const QPixmap picture = loader.loadPicture(path);

@@ -3,6 +3,7 @@
 // entries whose names break the plain pattern.
 
 #include "catalogue/objectcatalogue.h"
+#include "catalogue/picturefiles.h"
 #include "catalogue/picturepath.h"
 #include "catalogue/wallcatalogue.h"
 
@@ -66,56 +67,21 @@ const QMap<int, QList<int>> multiVariantTypes = {
     {40, {63}},
 };
 
-struct WallNames
-{
-    const char *horizontal;
-    const char *vertical;
-};
-
-const WallNames wallFileNames[] = {
+// Each wall type's horizontal and vertical picture, in type order.
+const std::pair<const char *, const char *> wallFileNames[] = {
     {"BlankWallH.bmp", "BlankWallV.bmp"},       {"WallH.bmp", "WallV.bmp"},
     {"BreakWallH.bmp", "BreakWallV.bmp"},       {"BombWallH.bmp", "BombWallV.bmp"},
     {"ElectricGateH.bmp", "ElectricGateV.bmp"},
 };
 
-QString fileName(const char *path)
-{
-    return QString::fromLatin1(path).section(QLatin1Char('/'), -1);
-}
-
-const catalogue::ObjectType &objectType(int type)
-{
-    return catalogue::objectTypes()[static_cast<std::size_t>(type - 1)];
-}
-
-QString objectFile(int type, int variant)
-{
-    return fileName(objectType(type).pictures[static_cast<std::size_t>(variant - 1)]);
-}
-
-QStringList catalogueObjectPaths()
-{
-    QStringList paths;
-    for (const catalogue::ObjectType &type : catalogue::objectTypes()) {
-        for (const char *path : type.pictures)
-            paths << QString::fromLatin1(path);
-    }
-    return paths;
-}
-
-QStringList catalogueWallPaths()
-{
-    QStringList paths;
-    for (const catalogue::WallType &wall : catalogue::wallTypes())
-        paths << QString::fromLatin1(wall.horizontal) << QString::fromLatin1(wall.vertical);
-    return paths;
-}
-
-QStringList fileNames(const QStringList &paths)
+// The names of the listed files of objects, or of walls, in catalogue order.
+QStringList listedNames(bool objects)
 {
     QStringList names;
-    for (const QString &path : paths)
-        names << path.section(QLatin1Char('/'), -1);
+    for (const catalogue::PictureFile &file : catalogue::pictureFiles()) {
+        if ((file.family == catalogue::Family::Object) == objects)
+            names << file.fileName;
+    }
     return names;
 }
 
@@ -143,15 +109,15 @@ private slots:
 
 void TestCatalogue::typeCounts()
 {
-    QCOMPARE(catalogue::objectTypes().size(), std::size_t{67});
-    QCOMPARE(catalogue::wallTypes().size(), std::size_t{5});
+    QCOMPARE(catalogue::objectTypeCount(), 67);
+    QCOMPARE(catalogue::wallTypeCount(), 5);
 
     int single = 0;
     int multi = 0;
     int files = 0;
-    for (const catalogue::ObjectType &type : catalogue::objectTypes()) {
-        (type.pictures.size() == 1 ? single : multi) += 1;
-        files += static_cast<int>(type.pictures.size());
+    for (int type = 1; type <= catalogue::objectTypeCount(); ++type) {
+        (catalogue::variantCount(type) == 1 ? single : multi) += 1;
+        files += catalogue::variantCount(type);
     }
     QCOMPARE(single, 47);
     QCOMPARE(multi, 20);
@@ -166,7 +132,7 @@ void TestCatalogue::variantCounts_data()
         QTest::addRow("%d variants", row.key()) << row.key() << row.value();
 }
 
-// Exactly the listed types have this many variants, and each has one file per variant.
+// Exactly the listed types have this many variants, and each has a file for each variant.
 void TestCatalogue::variantCounts()
 {
     QFETCH(int, count);
@@ -174,13 +140,12 @@ void TestCatalogue::variantCounts()
 
     QList<int> found;
     for (int type = 1; type <= 67; ++type) {
-        if (objectType(type).variantCount() == count)
+        if (catalogue::variantCount(type) == count)
             found << type;
     }
     QCOMPARE(found, types);
     for (int type : types) {
-        QVERIFY(objectType(type).hasVariants());
-        QCOMPARE(objectType(type).pictures.size(), static_cast<std::size_t>(count));
+        QVERIFY(!catalogue::objectFile(type, count).isEmpty());
     }
 }
 
@@ -195,22 +160,26 @@ void TestCatalogue::singlePictureTypes()
         if (multi.contains(type))
             continue;
         ++single;
-        QVERIFY2(!objectType(type).hasVariants(), qPrintable(QString::number(type)));
-        QCOMPARE(objectType(type).variantCount(), 1);
+        QCOMPARE(catalogue::variantCount(type), 1);
     }
     QCOMPARE(single, 47);
 }
 
 void TestCatalogue::objectFilesInCatalogueOrder()
 {
+    QStringList designated;
+    for (int type = 1; type <= catalogue::objectTypeCount(); ++type) {
+        for (int variant = 1; variant <= catalogue::variantCount(type); ++variant)
+            designated << catalogue::objectFile(type, variant);
+    }
     QCOMPARE(objectFileNames.size(), 177);
-    QCOMPARE(fileNames(catalogueObjectPaths()), objectFileNames);
+    QCOMPARE(designated, objectFileNames);
 }
 
 void TestCatalogue::namesAreDistinct()
 {
-    const QStringList objects = fileNames(catalogueObjectPaths());
-    const QStringList walls = fileNames(catalogueWallPaths());
+    const QStringList objects = listedNames(true);
+    const QStringList walls = listedNames(false);
     const QStringList all = objects + walls;
     QCOMPARE(all.size(), 187);
 
@@ -228,19 +197,16 @@ void TestCatalogue::namesAreDistinct()
     QVERIFY(!objectSet.intersects(wallSet));
 }
 
-// Each path is the folder followed directly by a name of letters, digits and the one hyphen,
-// ending in ".bmp".
+// Each name is of letters, digits and the one hyphen, ending in ".bmp"; its path is the folder
+// followed directly by the name.
 void TestCatalogue::paths()
 {
     const QRegularExpression nameForm(QStringLiteral("^[A-Za-z0-9-]+\\.bmp$"));
     QStringList withHyphen;
     QStringList withLeadingDigit;
-    for (const QString &path : catalogueObjectPaths() + catalogueWallPaths()) {
-        QVERIFY2(path.startsWith(folder), qPrintable(path));
-        const QString name = path.mid(folder.size());
-        QVERIFY2(nameForm.match(name).hasMatch(), qPrintable(path));
-        const std::string stored = path.toStdString();
-        QCOMPARE(QString::fromLatin1(catalogue::pictureFileName(stored)), name);
+    for (const QString &name : listedNames(true) + listedNames(false)) {
+        QVERIFY2(nameForm.match(name).hasMatch(), qPrintable(name));
+        QCOMPARE(catalogue::picturePath(name), folder + name);
         if (name.contains(QLatin1Char('-')))
             withHyphen << name;
         if (name.front().isDigit())
@@ -262,6 +228,7 @@ void TestCatalogue::particularEntries_data()
         int type, variants, variant;
         const char *file;
     };
+    // clang-format off
     const Row rows[] = {
         {1, 1, 1, "1UpMushroom.bmp"},     {2, 2, 1, "AngleL.bmp"},
         {2, 2, 2, "AngleR.bmp"},          {7, 2, 1, "Bomb1.bmp"},
@@ -282,6 +249,7 @@ void TestCatalogue::particularEntries_data()
         {65, 2, 2, "AntiCurrent.bmp"},    {66, 1, 1, "Wrench.bmp"},
         {67, 1, 1, "X-Terminate.bmp"},
     };
+    // clang-format on
     for (const Row &row : rows)
         QTest::addRow("%d/%d %s", row.type, row.variant, row.file)
             << row.type << row.variants << row.variant << QString::fromLatin1(row.file);
@@ -294,18 +262,16 @@ void TestCatalogue::particularEntries()
     QFETCH(int, variant);
     QFETCH(QString, file);
 
-    QCOMPARE(objectType(type).variantCount(), variants);
-    QCOMPARE(objectFile(type, variant), file);
-    QCOMPARE(QString::fromLatin1(objectType(type).pictures[static_cast<std::size_t>(variant - 1)]),
-             folder + file);
+    QCOMPARE(catalogue::variantCount(type), variants);
+    QCOMPARE(catalogue::objectFile(type, variant), file);
 }
 
 // Type 63: variant 2k - 1 is the W file of number k, variant 2k its B file.
 void TestCatalogue::warpPairs()
 {
     for (int k = 1; k <= 20; ++k) {
-        QCOMPARE(objectFile(63, 2 * k - 1), QStringLiteral("Warp%1W.bmp").arg(k));
-        QCOMPARE(objectFile(63, 2 * k), QStringLiteral("Warp%1B.bmp").arg(k));
+        QCOMPARE(catalogue::objectFile(63, 2 * k - 1), QStringLiteral("Warp%1W.bmp").arg(k));
+        QCOMPARE(catalogue::objectFile(63, 2 * k), QStringLiteral("Warp%1B.bmp").arg(k));
     }
 }
 
@@ -313,19 +279,19 @@ void TestCatalogue::warpPairs()
 // before letters.
 void TestCatalogue::entriesInAlphabeticalOrder()
 {
-    auto key = [](int type) { return objectFile(type, 1).chopped(4).toLower(); };
+    auto key = [](int type) { return catalogue::objectFile(type, 1).chopped(4).toLower(); };
     for (int type = 1; type < 67; ++type)
         QVERIFY2(key(type) < key(type + 1),
                  qPrintable(QStringLiteral("type %1 (%2) before type %3 (%4)")
                                 .arg(type)
-                                .arg(objectFile(type, 1))
+                                .arg(catalogue::objectFile(type, 1))
                                 .arg(type + 1)
-                                .arg(objectFile(type + 1, 1))));
+                                .arg(catalogue::objectFile(type + 1, 1))));
 
-    QCOMPARE(objectFile(1, 1), QStringLiteral("1UpMushroom.bmp"));
-    QCOMPARE(objectFile(53, 1), QStringLiteral("SpikesD.bmp"));
-    QCOMPARE(objectFile(54, 1), QStringLiteral("SpikeTrap.bmp"));
-    QCOMPARE(objectFile(65, 1), QStringLiteral("WaterSuit.bmp"));
+    QCOMPARE(catalogue::objectFile(1, 1), QStringLiteral("1UpMushroom.bmp"));
+    QCOMPARE(catalogue::objectFile(53, 1), QStringLiteral("SpikesD.bmp"));
+    QCOMPARE(catalogue::objectFile(54, 1), QStringLiteral("SpikeTrap.bmp"));
+    QCOMPARE(catalogue::objectFile(65, 1), QStringLiteral("WaterSuit.bmp"));
 }
 
 void TestCatalogue::wallTable_data()
@@ -334,10 +300,10 @@ void TestCatalogue::wallTable_data()
     QTest::addColumn<QString>("horizontal");
     QTest::addColumn<QString>("vertical");
     int type = 0;
-    for (const WallNames &names : wallFileNames) {
+    for (const auto &[horizontal, vertical] : wallFileNames) {
         ++type;
-        QTest::addRow("wall %d", type) << type << folder + QString::fromLatin1(names.horizontal)
-                                       << folder + QString::fromLatin1(names.vertical);
+        QTest::addRow("wall %d", type)
+            << type << QString::fromLatin1(horizontal) << QString::fromLatin1(vertical);
     }
 }
 
@@ -347,9 +313,8 @@ void TestCatalogue::wallTable()
     QFETCH(QString, horizontal);
     QFETCH(QString, vertical);
 
-    const catalogue::WallType &wall = catalogue::wallTypes()[static_cast<std::size_t>(type - 1)];
-    QCOMPARE(QString::fromLatin1(wall.horizontal), horizontal);
-    QCOMPARE(QString::fromLatin1(wall.vertical), vertical);
+    QCOMPARE(catalogue::wallFile(type, catalogue::Orientation::Horizontal), horizontal);
+    QCOMPARE(catalogue::wallFile(type, catalogue::Orientation::Vertical), vertical);
 }
 
 QTEST_APPLESS_MAIN(TestCatalogue)

@@ -3,8 +3,8 @@
 // when there is none, and leaves an existing one, and everything in it, exactly as it was.
 
 #include "catalogue/filepictureloader.h"
-#include "catalogue/objectcatalogue.h"
-#include "catalogue/wallcatalogue.h"
+#include "catalogue/picturefiles.h"
+#include "catalogue/picturepath.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -127,14 +127,8 @@ private slots:
             loader.fileName(QStringLiteral("c:/My Documents/pardovine/Bow.bmp"));
         QVERIFY2(output.contains(file.left(file.lastIndexOf('/'))), output.constData());
         try {
-            for (const catalogue::ObjectType &type : catalogue::objectTypes()) {
-                for (const char *path : type.pictures)
-                    loader.loadPicture(QString::fromLatin1(path));
-            }
-            for (const catalogue::WallType &type : catalogue::wallTypes()) {
-                loader.loadPicture(QString::fromLatin1(type.horizontal));
-                loader.loadPicture(QString::fromLatin1(type.vertical));
-            }
+            for (const catalogue::PictureFile &file : catalogue::pictureFiles())
+                loader.loadPicture(catalogue::picturePath(file.fileName));
         } catch (const catalogue::PictureLoadError &error) {
             QFAIL(error.what());
         }

@@ -7,7 +7,6 @@
 #include "app/form1.h"
 #include "catalogue/filepictureloader.h"
 #include "catalogue/objectcatalogue.h"
-#include "catalogue/picturepath.h"
 #include "catalogue/wallcatalogue.h"
 #include "support/standinfolder.h"
 #include "support/windowimages.h"
@@ -32,18 +31,12 @@ using toolkit::Selector;
 constexpr int actionCount = 20000;
 constexpr std::mt19937::result_type seed = 20240611;
 
-QString nameOf(const char *path)
-{
-    return QString::fromLatin1(catalogue::pictureFileName(path));
-}
-
 // The numbers of the object types that have variants.
 const QList<int> multiVariantTypes = [] {
     QList<int> numbers;
-    const auto types = catalogue::objectTypes();
-    for (std::size_t t = 0; t < types.size(); ++t) {
-        if (types[t].hasVariants())
-            numbers << static_cast<int>(t) + 1;
+    for (int type = 1; type <= catalogue::objectTypeCount(); ++type) {
+        if (catalogue::variantCount(type) > 1)
+            numbers << type;
     }
     return numbers;
 }();
@@ -105,7 +98,7 @@ private:
     bool chance(int percent) { return below(100) < percent; }
 
     QString objectFile() const;
-    QString wallFile(const Selector *walls, const char *catalogue::WallType::*orientation) const;
+    QString wallFile(const Selector *walls, catalogue::Orientation orientation) const;
     bool click(Image *image);
     QString describe(const Image *image) const { return support::imageName(*m_window, image); }
 
@@ -151,25 +144,14 @@ const Session::Action Session::actions[] = {
 // The file an object selection with the selectors as they stand shows.
 QString Session::objectFile() const
 {
-    const auto types = catalogue::objectTypes();
     const int type = m_window->ObjScrollH->Value();
-    if (type < 1 || type > static_cast<int>(types.size()))
-        return {};
-    const auto pictures = types[static_cast<std::size_t>(type - 1)].pictures;
-    const int variant = pictures.size() == 1 ? 1 : m_window->ObjScrollV->Value();
-    if (variant < 1 || variant > static_cast<int>(pictures.size()))
-        return {};
-    return nameOf(pictures[static_cast<std::size_t>(variant - 1)]);
+    const int variant = catalogue::variantCount(type) == 1 ? 1 : m_window->ObjScrollV->Value();
+    return catalogue::objectFile(type, variant);
 }
 
-QString Session::wallFile(const Selector *walls,
-                          const char *catalogue::WallType::*orientation) const
+QString Session::wallFile(const Selector *walls, catalogue::Orientation orientation) const
 {
-    const auto types = catalogue::wallTypes();
-    const int type = walls->Value();
-    if (type < 1 || type > static_cast<int>(types.size()))
-        return {};
-    return nameOf(types[static_cast<std::size_t>(type - 1)].*orientation);
+    return catalogue::wallFile(walls->Value(), orientation);
 }
 
 // A left click on the image where the user sees it, as the mouse makes it: in its middle, or, when
@@ -211,8 +193,8 @@ Expectation Session::clickWallSlot()
     const qint16 index = static_cast<qint16>(below(array.count()));
     Image *slot = array.element(index);
     const QString file = horizontal
-                             ? wallFile(m_window->WallScrollH, &catalogue::WallType::horizontal)
-                             : wallFile(m_window->WallScrollV, &catalogue::WallType::vertical);
+                             ? wallFile(m_window->WallScrollH, catalogue::Orientation::Horizontal)
+                             : wallFile(m_window->WallScrollV, catalogue::Orientation::Vertical);
     if (!(chance(50) && click(slot))) {
         emit array.clicked(index);
     }
@@ -270,12 +252,15 @@ Expectation Session::selectorChanged(Selector *selector, qint16 before)
     if (selector->Value() == before)
         return {};
     if (selector == m_window->WallScrollH)
-        return {
-            {m_window->WallSampleH}, nullptr, wallFile(selector, &catalogue::WallType::horizontal),
-            m_window->WallSampleH,   false,   false};
+        return {{m_window->WallSampleH},
+                nullptr,
+                wallFile(selector, catalogue::Orientation::Horizontal),
+                m_window->WallSampleH,
+                false,
+                false};
     if (selector == m_window->WallScrollV)
         return {
-            {m_window->WallSampleV}, nullptr, wallFile(selector, &catalogue::WallType::vertical),
+            {m_window->WallSampleV}, nullptr, wallFile(selector, catalogue::Orientation::Vertical),
             m_window->WallSampleV,   false,   false};
     return {{m_window->ObjSample}, nullptr, objectFile(), m_window->ObjSample, true, false};
 }
@@ -284,8 +269,8 @@ Expectation Session::selectorChanged(Selector *selector, qint16 before)
 Expectation Session::changeFile()
 {
     QStringList candidates{objectFile(),
-                           wallFile(m_window->WallScrollH, &catalogue::WallType::horizontal),
-                           wallFile(m_window->WallScrollV, &catalogue::WallType::vertical)};
+                           wallFile(m_window->WallScrollH, catalogue::Orientation::Horizontal),
+                           wallFile(m_window->WallScrollV, catalogue::Orientation::Vertical)};
     const QStringList all = m_folder.fileNames();
     const QString file =
         chance(50) ? candidates[below(3)] : all[below(static_cast<int>(all.size()))];
@@ -403,10 +388,8 @@ QString Session::checkVariants(const Expectation &expected, qsizetype newReports
 {
     if (expected.newWindow)
         m_variantsLeftByFailure = false;
-    const auto types = catalogue::objectTypes();
     const Selector *variants = m_window->ObjScrollV;
-    const int count =
-        types[static_cast<std::size_t>(m_window->ObjScrollH->Value() - 1)].variantCount();
+    const int count = catalogue::variantCount(m_window->ObjScrollH->Value());
     const bool inLine = count == 1 ? !variants->Enabled()
                                    : variants->Enabled() && variants->Min() == 1 &&
                                          variants->Max() == count && variants->Value() >= 1 &&

@@ -2,6 +2,7 @@
 // files that are there unless forced, draws only catalogue names, lays out its contact sheet in
 // catalogue order and lists every file with its size.
 
+#include "catalogue/picturefiles.h"
 #include "tools/tiles/contactsheet.h"
 #include "tools/tiles/tilecatalogue.h"
 #include "tools/tiles/tilepicture.h"
@@ -41,7 +42,7 @@ private slots:
             tiles::writeTiles(tiles::intoFolder(folder.path()), false);
         QVERIFY2(report.failed.isEmpty(), qPrintable(report.failed.join('\n')));
         QCOMPARE(report.written.size(), 187);
-        for (const tiles::TileFile &tile : tiles::catalogueTiles()) {
+        for (const catalogue::PictureFile &tile : catalogue::pictureFiles()) {
             const QByteArray drawn = contentOf(folder.filePath(tile.fileName));
             QVERIFY2(!drawn.isEmpty() && drawn == contentOf(committed(tile.fileName)),
                      qPrintable(tile.fileName + " differs from the committed file"));
@@ -95,9 +96,9 @@ private slots:
     void contactSheetShowsEveryTileInOrder()
     {
         const QImage sheet = tiles::contactSheet();
-        const std::vector<tiles::TileFile> files = tiles::catalogueTiles();
+        const std::vector<catalogue::PictureFile> files = catalogue::pictureFiles();
         for (int index = 0; index < int(files.size()); ++index) {
-            const tiles::TileFile &file = files[std::size_t(index)];
+            const catalogue::PictureFile &file = files[std::size_t(index)];
             const QRect place = tiles::sheetTileRect(index, file.size);
             QVERIFY(sheet.rect().contains(place));
             const QImage doubled =
@@ -125,7 +126,7 @@ private slots:
                           {match.captured(2).toInt(), match.captured(3).toInt()});
         }
         QMap<QString, QSize> expected;
-        for (const tiles::TileFile &tile : tiles::catalogueTiles())
+        for (const catalogue::PictureFile &tile : catalogue::pictureFiles())
             expected.insert(tile.fileName, tile.size);
         QCOMPARE(listed, expected);
     }

@@ -3,9 +3,8 @@
 // editor's own picture loader from a picture folder — and for what the pictures show.
 
 #include "catalogue/filepictureloader.h"
-#include "catalogue/objectcatalogue.h"
+#include "catalogue/picturefiles.h"
 #include "catalogue/picturepath.h"
-#include "catalogue/wallcatalogue.h"
 
 #include <QDir>
 #include <QFile>
@@ -16,33 +15,6 @@
 #include <QtTest>
 
 namespace {
-
-struct CatalogueFile
-{
-    QString path;
-    QString name;
-    QSize size;
-};
-
-// The 187 files as the editor's catalogues list them, with the slot each fills on the board.
-QList<CatalogueFile> catalogueFiles()
-{
-    QList<CatalogueFile> files;
-    const auto add = [&](const char *path, QSize size) {
-        const std::string_view name = catalogue::pictureFileName(path);
-        files.append({QString::fromLatin1(path),
-                      QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())), size});
-    };
-    for (const catalogue::ObjectType &type : catalogue::objectTypes()) {
-        for (const char *path : type.pictures)
-            add(path, {32, 32});
-    }
-    for (const catalogue::WallType &type : catalogue::wallTypes()) {
-        add(type.horizontal, {32, 10});
-        add(type.vertical, {10, 32});
-    }
-    return files;
-}
 
 template <typename T> T field(const QByteArray &bytes, int offset)
 {
@@ -103,8 +75,8 @@ private slots:
     void holdsEveryCatalogueFileAndNoOther()
     {
         QStringList expected;
-        for (const CatalogueFile &file : catalogueFiles())
-            expected.append(file.name);
+        for (const catalogue::PictureFile &file : catalogue::pictureFiles())
+            expected.append(file.fileName);
         expected.sort();
         QStringList present = m_tiles.entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
         present.sort();
@@ -115,8 +87,8 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QSize>("size");
-        for (const CatalogueFile &file : catalogueFiles())
-            QTest::newRow(qPrintable(file.name)) << file.name << file.size;
+        for (const catalogue::PictureFile &file : catalogue::pictureFiles())
+            QTest::newRow(qPrintable(file.fileName)) << file.fileName << file.size;
     }
 
     void storesAnUncompressed24BitBitmap()
@@ -146,12 +118,9 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QSize, size);
         const catalogue::FilePictureLoader loader(m_documents.path());
-        const QString path =
-            QString::fromLatin1(catalogue::pictureFolder.data(), catalogue::pictureFolder.size()) +
-            name;
         QPixmap picture;
         try {
-            picture = loader.loadPicture(path);
+            picture = loader.loadPicture(catalogue::picturePath(name));
         } catch (const catalogue::PictureLoadError &error) {
             QFAIL(qPrintable(error.cause()));
         }
@@ -161,13 +130,13 @@ private slots:
     void noTwoFilesAreAlike()
     {
         QHash<QByteArray, QString> seen;
-        for (const CatalogueFile &file : catalogueFiles()) {
-            QFile bitmap(fileOf(file.name));
+        for (const catalogue::PictureFile &file : catalogue::pictureFiles()) {
+            QFile bitmap(fileOf(file.fileName));
             QVERIFY(bitmap.open(QIODevice::ReadOnly));
             const QByteArray bytes = bitmap.readAll();
             QVERIFY2(!seen.contains(bytes),
-                     qPrintable(file.name + " is the same as " + seen.value(bytes)));
-            seen.insert(bytes, file.name);
+                     qPrintable(file.fileName + " is the same as " + seen.value(bytes)));
+            seen.insert(bytes, file.fileName);
         }
     }
 

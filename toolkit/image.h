@@ -27,7 +27,7 @@ public:
     ~Image() override;
 
     const QPixmap &Picture() const { return m_picture; }
-    // `file` is the path the picture was read from; empty for a picture of other origin, such as
+    // `file` names the file the picture was read from; empty for a picture of other origin, such as
     // the design's. It is only remembered, for assistive technology to name what the image shows.
     void setPicture(const QPixmap &picture, const QString &file = {});
     const QString &pictureFile() const { return m_pictureFile; }

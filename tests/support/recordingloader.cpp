@@ -1,5 +1,7 @@
 #include "recordingloader.h"
 
+#include "catalogue/picturefiles.h"
+#include "catalogue/picturepath.h"
 #include "toolkit/image.h"
 
 #include <QColor>
@@ -43,7 +45,13 @@ int loadShownBy(const toolkit::Image *image)
 QString RecordingLoader::fileShownBy(const toolkit::Image *image) const
 {
     const int load = loadShownBy(image);
-    return load < 0 ? QString() : reads.value(load).section(QLatin1Char('/'), -1);
+    if (load < 0)
+        return {};
+    for (const catalogue::PictureFile &file : catalogue::pictureFiles()) {
+        if (catalogue::picturePath(file.fileName) == reads.value(load))
+            return file.fileName;
+    }
+    return {};
 }
 
 } // namespace support

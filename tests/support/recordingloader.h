@@ -23,8 +23,8 @@ public:
 
     QPixmap loadPicture(const QString &path) const override;
 
-    // The file name ("GoH.bmp") of the load that made the picture the image shows; empty for
-    // another picture.
+    // The catalogue file ("GoH.bmp") whose load made the picture the image shows; empty for another
+    // picture.
     QString fileShownBy(const toolkit::Image *image) const;
 
     mutable QStringList reads;

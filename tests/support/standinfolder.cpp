@@ -1,9 +1,7 @@
 #include "standinfolder.h"
 
 #include "bitmapwriter.h"
-#include "catalogue/objectcatalogue.h"
-#include "catalogue/picturepath.h"
-#include "catalogue/wallcatalogue.h"
+#include "catalogue/picturefiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -36,17 +34,8 @@ const std::vector<StandIn> &standIns()
 {
     static const std::vector<StandIn> pictures = [] {
         std::vector<StandIn> list;
-        const auto add = [&list](const char *path, QSize size) {
-            list.push_back({QString::fromLatin1(catalogue::pictureFileName(path)), size,
-                            colourNumber(static_cast<int>(list.size()))});
-        };
-        for (const catalogue::ObjectType &type : catalogue::objectTypes())
-            for (const char *path : type.pictures)
-                add(path, QSize(32, 32));
-        for (const catalogue::WallType &wall : catalogue::wallTypes()) {
-            add(wall.horizontal, QSize(32, 10));
-            add(wall.vertical, QSize(10, 32));
-        }
+        for (const catalogue::PictureFile &file : catalogue::pictureFiles())
+            list.push_back({file.fileName, file.size, colourNumber(static_cast<int>(list.size()))});
         return list;
     }();
     return pictures;

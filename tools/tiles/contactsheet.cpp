@@ -1,7 +1,7 @@
 #include "tools/tiles/contactsheet.h"
 
+#include "catalogue/picturefiles.h"
 #include "tools/tiles/pixelfont.h"
-#include "tools/tiles/tilecatalogue.h"
 #include "tools/tiles/tilepicture.h"
 
 #include <QPainter>
@@ -45,7 +45,7 @@ QRect sheetTileRect(int index, QSize tileSize)
 
 QImage contactSheet()
 {
-    const std::vector<TileFile> tiles = catalogueTiles();
+    const std::vector<catalogue::PictureFile> tiles = catalogue::pictureFiles();
     const int count = static_cast<int>(tiles.size());
     const int rows = (count + columns - 1) / columns;
     QImage sheet(2 * margin + columns * cellWidth, 2 * margin + titleHeight + rows * cellHeight,
@@ -58,7 +58,7 @@ QImage contactSheet()
                         lettering);
 
     for (int index = 0; index < count; ++index) {
-        const TileFile &tile = tiles[static_cast<std::size_t>(index)];
+        const catalogue::PictureFile &tile = tiles[static_cast<std::size_t>(index)];
         const QRect place = sheetTileRect(index, tile.size);
         painter.setPen(frame);
         painter.drawRect(place.adjusted(-1, -1, 0, 0));

@@ -6,12 +6,15 @@
 //   tolvane-tiles --list
 
 #include "catalogue/filepictureloader.h"
+#include "catalogue/picturefiles.h"
+#include "catalogue/picturepath.h"
 #include "tools/tiles/contactsheet.h"
+#include "tools/tiles/tilecatalogue.h"
 #include "tools/tiles/tilewriter.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QFileInfo>
+#include <QDir>
 #include <cstdio>
 #include <exception>
 
@@ -25,7 +28,7 @@ void say(const QString &text, std::FILE *stream = stdout)
 // The folder the editor reads its pictures from, as the editor's own loader places them.
 QString pictureFolder(const catalogue::FilePictureLoader &loader)
 {
-    return QFileInfo(loader.filePath(tiles::catalogueTiles().front().path)).absolutePath();
+    return QDir(loader.filePath(catalogue::pictureFolder)).absolutePath();
 }
 
 bool writeSheet(const QString &file)
@@ -46,7 +49,7 @@ void printReport(const tiles::WriteReport &report, const QString &folder)
 {
     say(QStringLiteral("Wrote %1 of %2 tile pictures into %3")
             .arg(report.written.size())
-            .arg(tiles::catalogueTiles().size())
+            .arg(catalogue::pictureFiles().size())
             .arg(folder));
     if (!report.kept.isEmpty())
         say(QStringLiteral("Kept %1 files that were there already (--force overwrites them)")
@@ -101,8 +104,8 @@ int main(int argc, char *argv[])
 
     const QString folder = folders.isEmpty() ? pictureFolder(loader) : folders.front();
     const tiles::Destination destination =
-        folders.isEmpty() ? tiles::Destination([&loader](const tiles::TileFile &tile) {
-            return loader.filePath(tile.path);
+        folders.isEmpty() ? tiles::Destination([&loader](const catalogue::PictureFile &tile) {
+            return loader.filePath(catalogue::picturePath(tile.fileName));
         })
                           : tiles::intoFolder(folder);
     const tiles::WriteReport report = tiles::writeTiles(destination, parser.isSet(force));

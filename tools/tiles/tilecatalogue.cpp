@@ -1,58 +1,37 @@
 #include "tools/tiles/tilecatalogue.h"
 
-#include "catalogue/objectcatalogue.h"
-#include "catalogue/picturepath.h"
-#include "catalogue/wallcatalogue.h"
+#include "catalogue/picturefiles.h"
 
 namespace tiles {
 
 namespace {
 
-TileFile tileFile(const char *path, QSize size)
+QString heading(const catalogue::PictureFile &file)
 {
-    const std::string_view name = catalogue::pictureFileName(path);
-    return {QString::fromLatin1(path),
-            QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())), size};
+    return (file.family == catalogue::Family::Object ? QStringLiteral("Object type %1")
+                                                     : QStringLiteral("Wall type %1"))
+        .arg(file.type);
 }
 
-QString listingLine(const TileFile &tile)
+QString listingLine(const catalogue::PictureFile &file)
 {
     return QStringLiteral("  %1  %2 x %3")
-        .arg(tile.fileName)
-        .arg(tile.size.width())
-        .arg(tile.size.height());
+        .arg(file.fileName)
+        .arg(file.size.width())
+        .arg(file.size.height());
 }
 
 } // namespace
 
-std::vector<TileFile> catalogueTiles()
-{
-    std::vector<TileFile> tiles;
-    for (const catalogue::ObjectType &type : catalogue::objectTypes()) {
-        for (const char *path : type.pictures)
-            tiles.push_back(tileFile(path, objectTileSize));
-    }
-    for (const catalogue::WallType &type : catalogue::wallTypes()) {
-        tiles.push_back(tileFile(type.horizontal, horizontalWallSize));
-        tiles.push_back(tileFile(type.vertical, verticalWallSize));
-    }
-    return tiles;
-}
-
 QStringList tileListing()
 {
     QStringList lines;
-    int number = 0;
-    for (const catalogue::ObjectType &type : catalogue::objectTypes()) {
-        lines << QStringLiteral("Object type %1").arg(++number);
-        for (const char *path : type.pictures)
-            lines << listingLine(tileFile(path, objectTileSize));
-    }
-    number = 0;
-    for (const catalogue::WallType &type : catalogue::wallTypes()) {
-        lines << QStringLiteral("Wall type %1").arg(++number);
-        lines << listingLine(tileFile(type.horizontal, horizontalWallSize));
-        lines << listingLine(tileFile(type.vertical, verticalWallSize));
+    QString lastHeading;
+    for (const catalogue::PictureFile &file : catalogue::pictureFiles()) {
+        const QString title = heading(file);
+        if (title != lastHeading)
+            lines << (lastHeading = title);
+        lines << listingLine(file);
     }
     return lines;
 }

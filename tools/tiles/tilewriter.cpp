@@ -33,7 +33,7 @@ QString writeBitmap(QImage picture, const QString &file)
 WriteReport writeTiles(const Destination &destination, bool overwrite)
 {
     WriteReport report;
-    for (const TileFile &tile : catalogueTiles()) {
+    for (const catalogue::PictureFile &tile : catalogue::pictureFiles()) {
         const QString file = destination(tile);
         if (!overwrite && (QFileInfo::exists(file) || QFileInfo(file).isSymLink())) {
             report.kept << file;
@@ -55,7 +55,9 @@ WriteReport writeTiles(const Destination &destination, bool overwrite)
 
 Destination intoFolder(const QString &folder)
 {
-    return [folder](const TileFile &tile) { return QDir(folder).filePath(tile.fileName); };
+    return [folder](const catalogue::PictureFile &tile) {
+        return QDir(folder).filePath(tile.fileName);
+    };
 }
 
 } // namespace tiles

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tools/tiles/tilecatalogue.h"
+#include "catalogue/picturefiles.h"
 
 #include <QStringList>
 #include <functional>
@@ -16,7 +16,7 @@ struct WriteReport
 };
 
 // Where a tile's picture is to be written.
-using Destination = std::function<QString(const TileFile &)>;
+using Destination = std::function<QString(const catalogue::PictureFile &)>;
 
 // Writes every catalogue tile as an uncompressed 24-bit Windows bitmap to its destination,
 // creating folders as needed. An existing file is kept unless `overwrite` is set.
