@@ -97,6 +97,7 @@ private slots:
     void variantCounts();
     void singlePictureTypes();
     void objectFilesInCatalogueOrder();
+    void everyFileWithItsSlot();
     void namesAreDistinct();
     void paths();
     void particularEntries_data();
@@ -132,7 +133,8 @@ void TestCatalogue::variantCounts_data()
         QTest::addRow("%d variants", row.key()) << row.key() << row.value();
 }
 
-// Exactly the listed types have this many variants, and each has a file for each variant.
+// Exactly the listed types have this many variants, and each has a file for each variant and no
+// more.
 void TestCatalogue::variantCounts()
 {
     QFETCH(int, count);
@@ -146,6 +148,7 @@ void TestCatalogue::variantCounts()
     QCOMPARE(found, types);
     for (int type : types) {
         QVERIFY(!catalogue::objectFile(type, count).isEmpty());
+        QVERIFY(catalogue::objectFile(type, count + 1).isEmpty());
     }
 }
 
@@ -161,6 +164,7 @@ void TestCatalogue::singlePictureTypes()
             continue;
         ++single;
         QCOMPARE(catalogue::variantCount(type), 1);
+        QVERIFY(catalogue::objectFile(type, 2).isEmpty());
     }
     QCOMPARE(single, 47);
 }
@@ -174,6 +178,39 @@ void TestCatalogue::objectFilesInCatalogueOrder()
     }
     QCOMPARE(objectFileNames.size(), 177);
     QCOMPARE(designated, objectFileNames);
+}
+
+// Every file once, in catalogue order, with the type it belongs to and the size of its slot.
+void TestCatalogue::everyFileWithItsSlot()
+{
+    QStringList expected;
+    qsizetype next = 0;
+    for (int type = 1; type <= 67; ++type) {
+        int count = 1;
+        for (auto row = multiVariantTypes.cbegin(); row != multiVariantTypes.cend(); ++row)
+            count = row.value().contains(type) ? row.key() : count;
+        for (const QString &name : objectFileNames.mid(next, count))
+            expected << QStringLiteral("%1 object %2 32x32").arg(name).arg(type);
+        next += count;
+    }
+    int type = 0;
+    for (const auto &[horizontal, vertical] : wallFileNames) {
+        ++type;
+        expected << QStringLiteral("%1 horizontal wall %2 32x10").arg(horizontal).arg(type)
+                 << QStringLiteral("%1 vertical wall %2 10x32").arg(vertical).arg(type);
+    }
+    QStringList listed;
+    for (const catalogue::PictureFile &file : catalogue::pictureFiles()) {
+        const char *family = file.family == catalogue::Family::Object           ? "object"
+                             : file.family == catalogue::Family::HorizontalWall ? "horizontal wall"
+                                                                                : "vertical wall";
+        listed << QStringLiteral("%1 %2 %3 %4x%5")
+                      .arg(file.fileName, QLatin1String(family))
+                      .arg(file.type)
+                      .arg(file.size.width())
+                      .arg(file.size.height());
+    }
+    QCOMPARE(listed, expected);
 }
 
 void TestCatalogue::namesAreDistinct()
@@ -248,6 +285,10 @@ void TestCatalogue::particularEntries_data()
         {64, 5, 5, "WaterD.bmp"},         {65, 2, 1, "WaterSuit.bmp"},
         {65, 2, 2, "AntiCurrent.bmp"},    {66, 1, 1, "Wrench.bmp"},
         {67, 1, 1, "X-Terminate.bmp"},
+        // Numbers that designate no entry.
+        {0, 0, 1, ""},                    {68, 0, 1, ""},
+        {1, 1, 0, ""},                    {1, 1, 2, ""},
+        {2, 2, 3, ""},                    {63, 40, 41, ""},
     };
     // clang-format on
     for (const Row &row : rows)
@@ -305,6 +346,8 @@ void TestCatalogue::wallTable_data()
         QTest::addRow("wall %d", type)
             << type << QString::fromLatin1(horizontal) << QString::fromLatin1(vertical);
     }
+    QTest::newRow("no wall 0") << 0 << QString() << QString();
+    QTest::newRow("no wall 6") << 6 << QString() << QString();
 }
 
 void TestCatalogue::wallTable()
