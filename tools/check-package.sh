@@ -112,8 +112,8 @@ copy=$(mktemp -d)
 chmod 755 "$copy"
 cp "$deb" "$copy/"
 status=0
-report=$(setpriv --reuid=nobody --regid=nogroup --clear-groups env HOME=/tmp \
-    lintian --pedantic --info --display-experimental "$copy/${deb##*/}" 2>&1) || status=$?
+report=$(cd "$copy" && setpriv --reuid=nobody --regid=nogroup --clear-groups env HOME=/tmp \
+    lintian --pedantic --info --display-experimental "${deb##*/}" 2>&1) || status=$?
 if [ -n "$report" ] || [ "$status" -ne 0 ]; then
     echo "$report"
     fail "lintian (status $status)"
@@ -139,7 +139,8 @@ command=$(sed -n 's/^Exec=//p' "$desktop" | sed 's/ %[A-Za-z]//g')
 home=$(mktemp -d)
 Xvfb :77 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
-trap 'kill "${editor:-}" "$xvfb" 2>/dev/null || true' EXIT
+# Waited for, so that nothing holds the root's /dev when it is unmounted.
+trap 'kill "${editor:-}" "$xvfb" 2>/dev/null; wait' EXIT
 for _ in $(seq 50); do
     [ -e /tmp/.X11-unix/X77 ] && break
     sleep 0.1
