@@ -65,7 +65,10 @@ if [ "${1:-}" != --inside ]; then
             echo "check-package: FAILED: debootstrap (see $base.log)"
             exit 1
         }
-        unmount_all "$base.partial"
+        unmount_all "$base.partial" || {
+            echo "check-package: FAILED: debootstrap left mounts in $base.partial"
+            exit 1
+        }
         mv -T "$base.partial" "$base"
     fi
 
