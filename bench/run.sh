@@ -8,4 +8,4 @@ tools/install-packages.sh g++ make cmake qt6-base-dev fonts-dejavu-core xvfb
 build=build-bench
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF >/dev/null
 cmake --build "$build" -j"$(nproc)" --target tolvane-bench >/dev/null
-exec "$build/bench/tolvane-bench"
+exec "$build/bench/tolvane-bench" "$@"
