@@ -1,5 +1,6 @@
 #include "inprocess.h"
 
+#include "app/application.h"
 #include "app/form1.h"
 #include "bareboard.h"
 #include "baselinewindow.h"
@@ -70,11 +71,12 @@ void click(const toolkit::Image *image)
     click(image->host(), QRectF(image->rect()).center());
 }
 
-// The editor's window, followed through "Clear Maze" from one window to its successor.
+// The editor's window, opened as the editor's main() opens it, and followed through "Clear Maze"
+// from one window to its successor. One per process: it sets up the application.
 class Editor
 {
 public:
-    Editor() : m_form(app::Form1::open(m_loader, app::Form1::Reports::SignalOnly)) { follow(); }
+    Editor() : m_form(open(m_loader)) { follow(); }
 
     app::Form1 *form() const { return m_form; }
     const catalogue::FilePictureLoader &loader() const { return m_loader; }
@@ -83,6 +85,13 @@ public:
     void clearMaze() { m_form->mnuClear->trigger(); }
 
 private:
+    // The application's style, icon and accessibility are part of what the editor costs.
+    static app::Form1 *open(const catalogue::PictureLoader &loader)
+    {
+        app::setUpApplication();
+        return app::Form1::open(loader, app::Form1::Reports::SignalOnly);
+    }
+
     void follow()
     {
         failOnErrorReport(m_form);
@@ -164,7 +173,8 @@ int clear(const QString &subject, int rounds)
 
 // Clicks on the cells in turn, in the editor and on the bare board of a baseline window beside it,
 // each time until the new picture has gone to the X server; between the clicks, the same file read
-// and decoded by Qt alone, and read through the editor's picture loader.
+// and decoded by Qt alone, and read through the editor's picture loader. The baseline window shares
+// the editor's application setup (style, icon), which a click on it does not touch.
 int clicks(int count)
 {
     Editor editor;
