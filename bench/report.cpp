@@ -13,7 +13,7 @@ const QString headings[] = {
     QStringLiteral("Read + decode"), QStringLiteral("Tolvane / read + decode"),
     QStringLiteral("Target"),        QStringLiteral("Result")};
 
-// A value to `decimals` places, with its sign where `withSign` asks for one.
+// A value to `decimals` places, with a plus sign too where `withSign` asks for one.
 QString number(double value, int decimals, bool withSign = false)
 {
     const QString text = QString::number(value, 'f', decimals);
@@ -52,8 +52,9 @@ QString range(const Column &values, int decimals, const QString &suffix, bool wi
     if (present.empty())
         return {};
     const auto [low, high] = std::minmax_element(present.begin(), present.end());
+    // A sign on the high end too only where the low end is negative: "+0.6–0.7", "-0.1–+0.2".
     const QString lowText = number(*low, decimals, withSign);
-    const QString highText = number(*high, decimals, withSign);
+    const QString highText = number(*high, decimals, withSign && lowText.startsWith(u'-'));
     return (lowText == highText ? lowText : lowText + QStringLiteral("–") + highText) + suffix;
 }
 
