@@ -83,6 +83,22 @@ QString targetText(const Figure &figure)
     return {};
 }
 
+// Whether the figure meets its target; nothing when it has none.
+std::optional<bool> meets(const Figure &figure)
+{
+    switch (figure.target.kind) {
+    case Target::None:
+        return std::nullopt;
+    case Target::RatioToBaseline:
+        return figure.baseline && figure.editor <= figure.target.limit * *figure.baseline;
+    case Target::Below:
+        return figure.editor < figure.target.limit;
+    case Target::BaselinePlus:
+        return figure.baseline && figure.editor - *figure.baseline <= figure.target.limit;
+    }
+    return std::nullopt;
+}
+
 QString resultText(const std::vector<const Figure *> &runs)
 {
     qsizetype missed = 0;
@@ -139,21 +155,6 @@ std::vector<QString> cells(const std::vector<const Figure *> &runs)
 }
 
 } // namespace
-
-std::optional<bool> meets(const Figure &figure)
-{
-    switch (figure.target.kind) {
-    case Target::None:
-        return std::nullopt;
-    case Target::RatioToBaseline:
-        return figure.baseline && figure.editor <= figure.target.limit * *figure.baseline;
-    case Target::Below:
-        return figure.editor < figure.target.limit;
-    case Target::BaselinePlus:
-        return figure.baseline && figure.editor - *figure.baseline <= figure.target.limit;
-    }
-    return std::nullopt;
-}
 
 void printReport(QTextStream &out, const std::vector<std::vector<Figure>> &runs)
 {

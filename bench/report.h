@@ -39,9 +39,6 @@ struct Figure
     Target target;
 };
 
-// Whether the figure meets its target; nothing when it has none.
-std::optional<bool> meets(const Figure &figure);
-
 // Prints, as a Markdown table, the figures of one run or more, each line the same measure in every
 // run. Over several runs a cell shows the range from the lowest to the highest value, and a target
 // is met only when every run meets it.
