@@ -52,10 +52,12 @@ QString range(const Column &values, int decimals, const QString &suffix, bool wi
     if (present.empty())
         return {};
     const auto [low, high] = std::minmax_element(present.begin(), present.end());
-    // A sign on the high end too only where the low end is negative: "+0.6–0.7", "-0.1–+0.2".
     const QString lowText = number(*low, decimals, withSign);
-    const QString highText = number(*high, decimals, withSign && lowText.startsWith(u'-'));
-    return (lowText == highText ? lowText : lowText + QStringLiteral("–") + highText) + suffix;
+    if (number(*high, decimals) == number(*low, decimals))
+        return lowText + suffix;
+    // A sign on the high end too only where the low end is negative: "+0.6–0.7", "-0.1–+0.2".
+    return lowText + QStringLiteral("–") +
+           number(*high, decimals, withSign && lowText.startsWith(u'-')) + suffix;
 }
 
 std::optional<double> ratio(double value, const std::optional<double> &reference)
