@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QPointF>
+#include <optional>
+
 namespace toolkit {
 class ControlArray;
 }
@@ -16,5 +19,25 @@ inline constexpr int boardCells = 10;
 // slots and 81 corner posts, every one visible at its place on the grid.
 void buildBoard(toolkit::ControlArray &Piece, toolkit::ControlArray &HWall,
                 toolkit::ControlArray &VWall, toolkit::ControlArray &Corner);
+
+// A place on the board: a cell, a wall slot or a corner post, by its index in its control array.
+struct BoardSlot
+{
+    enum Kind
+    {
+        Cell,
+        HorizontalWall,
+        VerticalWall,
+        Corner
+    };
+    Kind kind;
+    int index;
+};
+
+// The place on the board that holds `point` (in the board's pixels), or none outside the board.
+// A point on the line between two places belongs to the one before it, to the left or above: the
+// centre of a device pixel lies there when the pixel is drawn by that place, its edges being
+// snapped to the nearest pixel boundary.
+std::optional<BoardSlot> boardSlotAt(QPointF point);
 
 } // namespace app

@@ -1,6 +1,5 @@
 #include "app/imagenames.h"
 
-#include "app/form1.h"
 #include "toolkit/controlarray.h"
 #include "toolkit/image.h"
 
@@ -22,23 +21,26 @@ QString withPicture(const QString &what, const toolkit::Image &image)
 
 } // namespace
 
-ImageNames::ImageNames(const Form1 &form)
-    : m_cells(form.Piece), m_hWalls(form.HWall), m_vWalls(form.VWall), m_corners(form.Corner),
-      m_objectSample(form.ObjSample), m_wallSampleH(form.WallSampleH),
-      m_wallSampleV(form.WallSampleV)
+ImageNames::ImageNames(const toolkit::ControlArray &cells, const toolkit::ControlArray &hWalls,
+                       const toolkit::ControlArray &vWalls, const toolkit::ControlArray &corners,
+                       const toolkit::Image *objectSample, const toolkit::Image *wallSampleH,
+                       const toolkit::Image *wallSampleV)
+    : m_cells(&cells), m_hWalls(&hWalls), m_vWalls(&vWalls), m_corners(&corners),
+      m_objectSample(objectSample), m_wallSampleH(wallSampleH), m_wallSampleV(wallSampleV)
 {}
 
 // Corner posts always show the design's picture, so their names leave it out.
 QString ImageNames::name(const toolkit::Image &image) const
 {
-    if (const int index = m_cells.indexOf(&image); index >= 0)
-        return withPicture(QStringLiteral("Cell %1").arg(index), image);
-    if (const int index = m_hWalls.indexOf(&image); index >= 0)
-        return withPicture(QStringLiteral("Horizontal wall slot %1").arg(index), image);
-    if (const int index = m_vWalls.indexOf(&image); index >= 0)
-        return withPicture(QStringLiteral("Vertical wall slot %1").arg(index), image);
-    if (const int index = m_corners.indexOf(&image); index >= 0)
-        return QStringLiteral("Corner post %1").arg(index);
+    const toolkit::ControlArray *array = image.array();
+    if (array == m_cells)
+        return withPicture(QStringLiteral("Cell %1").arg(image.index()), image);
+    if (array == m_hWalls)
+        return withPicture(QStringLiteral("Horizontal wall slot %1").arg(image.index()), image);
+    if (array == m_vWalls)
+        return withPicture(QStringLiteral("Vertical wall slot %1").arg(image.index()), image);
+    if (array == m_corners)
+        return QStringLiteral("Corner post %1").arg(image.index());
     if (&image == m_objectSample)
         return withPicture(QStringLiteral("Object sample"), image);
     if (&image == m_wallSampleH)
@@ -50,8 +52,8 @@ QString ImageNames::name(const toolkit::Image &image) const
 
 bool ImageNames::pressable(const toolkit::Image &image) const
 {
-    return m_cells.indexOf(&image) >= 0 || m_hWalls.indexOf(&image) >= 0 ||
-           m_vWalls.indexOf(&image) >= 0;
+    const toolkit::ControlArray *array = image.array();
+    return array && (array == m_cells || array == m_hWalls || array == m_vWalls);
 }
 
 } // namespace app

@@ -2,6 +2,7 @@
 // as its bridge reads them: the client area's image children and their names, the press of a cell,
 // the selectors' names and descriptions, and the menu command.
 
+#include "app/application.h"
 #include "app/form1.h"
 #include "support/recordingloader.h"
 #include "toolkit/controlarray.h"
@@ -42,6 +43,7 @@ class TestAccessibility : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void init();
     void cleanup();
 
@@ -56,6 +58,11 @@ private:
     support::RecordingLoader m_loader;
     std::unique_ptr<app::Form1> m_form;
 };
+
+void TestAccessibility::initTestCase()
+{
+    app::setUpApplication();
+}
 
 void TestAccessibility::init()
 {

@@ -47,7 +47,7 @@ QAccessibleInterface *ImageHostAccessible::childAt(int x, int y) const
 {
     if (QAccessibleInterface *widget = QAccessibleWidget::childAt(x, y))
         return widget;
-    Image *image = host()->imageAt(host()->mapFromGlobal(QPointF(x, y)));
+    Image *image = host()->imageAt(host()->window()->mapFromGlobal(QPointF(x, y)));
     return image ? QAccessible::queryAccessibleInterface(image) : nullptr;
 }
 

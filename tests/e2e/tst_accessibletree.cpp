@@ -53,6 +53,7 @@ private slots:
     void selectorsAndCommandAreNamed();
     void clientAreaHoldsEveryImage();
     void pressingACellPlacesThePicture();
+    void aReportTakesEveryPressAway();
 
 private:
     // The first object below `root`, breadth first, of which `match` holds.
@@ -69,6 +70,7 @@ private:
     SessionBus m_session;
     AccessibilityBus m_bus;
     std::unique_ptr<DesktopProgram> m_editor;
+    AccessibleObject m_program;
     AccessibleObject m_window;
 };
 
@@ -98,6 +100,7 @@ void AccessibleTreeTest::initTestCase()
         for (const AccessibleObject &program : m_bus.programs()) {
             if (m_bus.name(program) != QStringLiteral("Tolvane"))
                 continue;
+            m_program = program;
             for (const AccessibleObject &window : m_bus.children(program)) {
                 if (m_bus.name(window) == QStringLiteral("Tolvane v1.1"))
                     return window;
@@ -228,6 +231,23 @@ void AccessibleTreeTest::pressingACellPlacesThePicture()
              after);
     qInfo("pressed \"%s\", now \"%s\"", qPrintable(before), qPrintable(m_bus.name(cell)));
     QCOMPARE(cellName(client, 36), QStringLiteral("Cell 36: design picture"));
+}
+
+// While a report is open, no press of a cell or the menu command, nor a selector's value, gets in.
+void AccessibleTreeTest::aReportTakesEveryPressAway()
+{
+    QVERIFY(m_pictures.remove(QStringLiteral("1UpMushroom.bmp")));
+    const AccessibleObject cell = findNamed(QStringLiteral("Cell 38: design picture"));
+    QVERIFY(m_bus.doAction(cell, QStringLiteral("Press")));
+    QVERIFY(waitFor<bool>([this] { return m_bus.children(m_program).size() == 2; }));
+    for (int press = 0; press < 300; ++press)
+        QVERIFY(!m_bus.doAction(cell, QStringLiteral("Press")));
+    QVERIFY(!m_bus.doAction(findNamed(QStringLiteral("Clear Maze")), QStringLiteral("Press")));
+    const AccessibleObject types = findNamed(QStringLiteral("Object type"));
+    m_bus.setValue(types, 5);
+    QCOMPARE(m_bus.description(types), QStringLiteral("1UpMushroom.bmp"));
+    QCOMPARE(m_bus.name(cell), QStringLiteral("Cell 38: design picture"));
+    QCOMPARE(m_bus.children(m_program).size(), 2);
 }
 
 // The accessibility bus and the X server are the test's own; the test itself runs offscreen, with
