@@ -3,6 +3,8 @@
 #include "toolkit/controlarray.h"
 #include "toolkit/image.h"
 
+#include <QtMath>
+
 namespace app {
 
 namespace {
@@ -12,6 +14,24 @@ void showAt(toolkit::Image *element, int left, int top)
     element->setVisible(true);
     element->setLeft(static_cast<float>(left));
     element->setTop(static_cast<float>(top));
+}
+
+// Where a position across the board falls: in the span of cell column (or row) `index`, or in the
+// gap after it. Spans are open at their start and closed at their end.
+struct Span
+{
+    int index;
+    bool gap;
+};
+
+constexpr qreal boardExtent = (boardCells - 1) * boardPitch + cellSize;
+
+std::optional<Span> spanAt(qreal position)
+{
+    if (position <= 0 || position > boardExtent)
+        return std::nullopt;
+    const int index = qCeil(position / boardPitch) - 1;
+    return Span{index, position - index * boardPitch > cellSize};
 }
 
 } // namespace
@@ -59,6 +79,38 @@ void buildBoard(toolkit::ControlArray &Piece, toolkit::ControlArray &HWall,
                    (j - 1) * boardPitch + cellSize);
         }
     }
+}
+
+// The inverse of the positions buildBoard() gives: a cell row and column, a horizontal slot under a
+// row, a vertical slot right of a column, and a corner post where the two gaps cross.
+std::optional<BoardSlot> boardSlotAt(QPointF point)
+{
+    const std::optional<Span> column = spanAt(point.x());
+    const std::optional<Span> row = spanAt(point.y());
+    if (!column || !row)
+        return std::nullopt;
+    if (column->gap && row->gap)
+        return BoardSlot{BoardSlot::Corner, column->index * (boardCells - 1) + row->index};
+    if (column->gap)
+        return BoardSlot{BoardSlot::VerticalWall, column->index * boardCells + row->index};
+    if (row->gap)
+        return BoardSlot{BoardSlot::HorizontalWall, row->index * boardCells + column->index};
+    return BoardSlot{BoardSlot::Cell, row->index * boardCells + column->index};
+}
+
+std::pair<int, int> cellRowAndColumn(int index)
+{
+    return {index / boardCells + 1, index % boardCells + 1};
+}
+
+// A horizontal slot has the index of the cell above it; a vertical slot n lies in gap column
+// n / 10, on cell row n % 10.
+std::pair<int, int> cellsBeside(BoardSlot::Kind wall, int index)
+{
+    if (wall == BoardSlot::HorizontalWall)
+        return {index, index + boardCells};
+    const int left = index % boardCells * boardCells + index / boardCells;
+    return {left, left + 1};
 }
 
 } // namespace app

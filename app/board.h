@@ -1,5 +1,9 @@
 #pragma once
 
+#include <QPointF>
+#include <optional>
+#include <utility>
+
 namespace toolkit {
 class ControlArray;
 }
@@ -16,5 +20,31 @@ inline constexpr int boardCells = 10;
 // slots and 81 corner posts, every one visible at its place on the grid.
 void buildBoard(toolkit::ControlArray &Piece, toolkit::ControlArray &HWall,
                 toolkit::ControlArray &VWall, toolkit::ControlArray &Corner);
+
+// A place on the board: a cell, a wall slot or a corner post, by its index in its control array.
+struct BoardSlot
+{
+    enum Kind
+    {
+        Cell,
+        HorizontalWall,
+        VerticalWall,
+        Corner
+    };
+    Kind kind;
+    int index;
+};
+
+// The place on the board that holds `point` (in the board's pixels), or none outside the board.
+// A point on the line between two places belongs to the one before it, to the left or above: the
+// centre of a device pixel lies there when the pixel is drawn by that place, its edges being
+// snapped to the nearest pixel boundary.
+std::optional<BoardSlot> boardSlotAt(QPointF point);
+
+// The row and the column of cell `index`, each counted from 1.
+std::pair<int, int> cellRowAndColumn(int index);
+// The two cells a wall slot lies between: above and below a horizontal slot, left and right of a
+// vertical one.
+std::pair<int, int> cellsBeside(BoardSlot::Kind wall, int index);
 
 } // namespace app

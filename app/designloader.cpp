@@ -1,5 +1,6 @@
 #include "app/designloader.h"
 
+#include "toolkit/controlarray.h"
 #include "toolkit/image.h"
 #include "toolkit/imagehost.h"
 #include "toolkit/selector.h"
@@ -12,15 +13,29 @@ namespace app {
 
 namespace {
 
-// An image that does not stretch takes the size of its design-time picture.
-toolkit::Image *createImage(bool stretches, const ControlDesign &row, toolkit::ImageHost *client)
+// Places an image of the design: an image that does not stretch takes the size of its picture.
+void placeImage(toolkit::Image *image, const ControlDesign &row)
 {
-    auto *image = new toolkit::Image(stretches, QPixmap(QString::fromLatin1(row.picture)), client);
-    image->setObjectName(QString::fromLatin1(row.name));
     image->setLeft(static_cast<float>(row.rect().left()));
     image->setTop(static_cast<float>(row.rect().top()));
     image->setSize(row.rect().size());
     image->setVisible(row.visible);
+}
+
+// A lone image, or a control array whose element 0 is the design's row.
+QObject *createImage(bool stretches, const ControlDesign &row, toolkit::ImageHost *client)
+{
+    const QPixmap picture(QString::fromLatin1(row.picture));
+    const QString name = QString::fromLatin1(row.name);
+    if (row.index == 0) {
+        auto *array = new toolkit::ControlArray(stretches, picture, client, client);
+        array->element(0)->setObjectName(name);
+        placeImage(array->element(0), row);
+        return array;
+    }
+    auto *image = new toolkit::Image(stretches, picture, client);
+    image->setObjectName(name);
+    placeImage(image, row);
     return image;
 }
 
@@ -74,7 +89,7 @@ QHash<QString, QObject *> loadControls(std::span<const ControlDesign> design,
         QObject *control = createControl(row, client);
         if (auto *selector = qobject_cast<toolkit::Selector *>(control))
             selectorsByTab.emplace(row.tabIndex, selector);
-        byName.insert(control->objectName(), control);
+        byName.insert(QString::fromLatin1(row.name), control);
     }
     setTabOrder(selectorsByTab);
     return byName;

@@ -1,11 +1,11 @@
 #include "app/form1.h"
 
 #include "app/board.h"
+#include "app/boardlocator.h"
 #include "app/designloader.h"
 #include "app/imagenames.h"
 #include "app/objectchange.h"
 #include "app/selectornames.h"
-#include "toolkit/accessiblefactory.h"
 #include "toolkit/controlarray.h"
 #include "toolkit/image.h"
 #include "toolkit/imagehost.h"
@@ -17,27 +17,10 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPointer>
-#include <QProxyStyle>
 
 namespace app {
 
 namespace {
-
-// The menu bar's style, which the application's is in all but one point: a lone Alt press does
-// not put the bar into a keyboard mode that nothing on the screen shows, in which the arrow keys
-// stop stepping the focused selector and Return would run "Clear Maze". The menu command runs
-// when chosen with the mouse.
-class MenuBarStyle : public QProxyStyle
-{
-public:
-    int styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,
-                  QStyleHintReturn *returnData) const override
-    {
-        if (hint == SH_MenuBar_AltKeyNavigation)
-            return 0;
-        return QProxyStyle::styleHint(hint, option, widget, returnData);
-    }
-};
 
 // The client area paints its background colour itself rather than through its palette: a palette
 // set here would pass to every control on it, each control would get a palette of its own, and the
@@ -61,18 +44,6 @@ private:
     QColor m_background;
 };
 
-// One for the application: a proxy style makes a style of its own to draw with, which every new
-// window would otherwise make again.
-QStyle *menuBarStyle()
-{
-    static QPointer<MenuBarStyle> style;
-    if (!style) {
-        style = new MenuBarStyle;
-        style->setParent(qApp);
-    }
-    return style;
-}
-
 // The client area belongs to the window from the start: the focus that loading the design gives
 // the first selector would be lost if the controls moved into the window afterwards.
 toolkit::ImageHost *createClientArea(const WindowDesign &design, QWidget *window)
@@ -82,16 +53,14 @@ toolkit::ImageHost *createClientArea(const WindowDesign &design, QWidget *window
     return client;
 }
 
+// A control that the window's design must have: a design without it cannot make a window.
 template <typename Control>
 Control *named(const QHash<QString, QObject *> &controls, const char *name)
 {
-    return qobject_cast<Control *>(controls.value(QString::fromLatin1(name)));
-}
-
-toolkit::ControlArray &controlArray(const QHash<QString, QObject *> &controls, const char *name,
-                                    QObject *window)
-{
-    return *new toolkit::ControlArray(named<toolkit::Image>(controls, name), window);
+    auto *control = qobject_cast<Control *>(controls.value(QString::fromLatin1(name)));
+    if (!control)
+        qFatal("The window's design has no %s of the kind the window needs", name);
+    return control;
 }
 
 } // namespace
@@ -107,31 +76,28 @@ Form1::Form1(const catalogue::PictureLoader &loader, Reports reports)
       ObjSample(named<toolkit::Image>(m_controls, "ObjSample")),
       WallSampleH(named<toolkit::Image>(m_controls, "WallSampleH")),
       WallSampleV(named<toolkit::Image>(m_controls, "WallSampleV")),
-      Corner(controlArray(m_controls, "Corner", this)),
-      VWall(controlArray(m_controls, "VWall", this)),
-      HWall(controlArray(m_controls, "HWall", this)), Piece(controlArray(m_controls, "Piece", this))
+      Corner(*named<toolkit::ControlArray>(m_controls, "Corner")),
+      VWall(*named<toolkit::ControlArray>(m_controls, "VWall")),
+      HWall(*named<toolkit::ControlArray>(m_controls, "HWall")),
+      Piece(*named<toolkit::ControlArray>(m_controls, "Piece"))
 {
     const WindowDesign &design = form1Window();
     setObjectName(QString::fromLatin1(design.name));
     setWindowTitle(QString::fromUtf8(design.caption));
-    // Every window shows the application's icon, made once: an icon made for each window would
-    // leave its pixmaps behind in Qt's pixmap cache, which keys them by icon, when the window goes.
-    if (QGuiApplication::windowIcon().isNull())
-        QGuiApplication::setWindowIcon(QIcon(QString::fromLatin1(design.icon)));
     setCentralWidget(m_client);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     menuBar()->setNativeMenuBar(false);
-    menuBar()->setStyle(menuBarStyle());
     mnuClear->setObjectName(QString::fromLatin1(design.menuName));
 
-    toolkit::installAccessibleInterfaces();
-    m_client->setDescriber(std::make_unique<ImageNames>(*this));
-    nameSelectors(*this);
+    m_client->setLocator(std::make_unique<BoardLocator>(Piece, HWall, VWall, Corner));
+    m_client->setDescriber(std::make_unique<ImageNames>(Piece, HWall, VWall, Corner, ObjSample,
+                                                        WallSampleH, WallSampleV));
+    nameSelectors(*ObjScrollH, *ObjScrollV, *WallScrollH, *WallScrollV);
     mnuClear->setStatusTip(QStringLiteral("Empties the board"));
 
     Form_Load();
     connectHandlers();
-    keepSelectorsDescribed(*this);
+    describeSelectors();
 }
 
 Form1 *Form1::open(const catalogue::PictureLoader &loader, Reports reports)
@@ -167,19 +133,28 @@ void Form1::connectHandlers()
             [this] { runHandler([this] { mnuClear_Click(); }); });
 }
 
-// Runs one event handler. A failure inside a nested run of the selection routine is kept for the
-// outer run, which raises it at the write that caused the nested change; a failure that ends a
-// user action is reported, once.
+// Runs one event handler. A failed load inside a nested run of the selection routine is kept for
+// the outer run, which raises it at the write that caused the nested change; a failed load that
+// ends a user action is reported, once.
 template <typename Handler> void Form1::runHandler(Handler handler)
 {
     try {
         handler();
-    } catch (const std::exception &error) {
+    } catch (const catalogue::PictureLoadError &error) {
         if (m_routineDepth > 0)
-            m_nestedFailure = std::current_exception();
+            m_nestedFailure = error;
         else
             reportFailure(QString::fromUtf8(error.what()));
     }
+    if (m_routineDepth == 0)
+        describeSelectors();
+}
+
+// Assistive technology hears what the selectors now select once the action is over, the variant
+// selector's own change inside a type change included.
+void Form1::describeSelectors()
+{
+    app::describeSelectors(*ObjScrollH, *ObjScrollV, *WallScrollH, *WallScrollV);
 }
 
 void Form1::reportFailure(const QString &message)

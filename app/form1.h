@@ -1,16 +1,14 @@
 #pragma once
 
+#include "catalogue/pictureloader.h"
 #include "toolkit/controlarray.h"
 
 #include <QHash>
 #include <QMainWindow>
-#include <exception>
+#include <optional>
 
 class QAction;
 
-namespace catalogue {
-class PictureLoader;
-}
 namespace toolkit {
 class Image;
 class ImageHost;
@@ -22,8 +20,9 @@ namespace app {
 // The editor's one window: the board, the palette and the menu command "Clear Maze". It is made
 // from its design every time it opens, and builds the board before it is first shown.
 //
-// Every event handler runs as one user action. A failure (a picture that cannot be loaded) ends
-// the whole action, nested handlers included, and is reported once; the window goes on.
+// Every event handler runs as one user action. A picture that cannot be loaded ends the whole
+// action, nested handlers included, and is reported once; the window goes on. Any other exception
+// is a fault of the program and is left to end it.
 class Form1 : public QMainWindow
 {
     Q_OBJECT
@@ -76,10 +75,10 @@ private:
     const Reports m_reports;
     toolkit::ImageHost *m_client;
     QHash<QString, QObject *> m_controls;
-    // How deep the selection routine is running, and a failure of a nested call that the
+    // How deep the selection routine is running, and a failed load of a nested call that the
     // routine has still to raise.
     int m_routineDepth = 0;
-    std::exception_ptr m_nestedFailure;
+    std::optional<catalogue::PictureLoadError> m_nestedFailure;
 
 public:
     // The window's controls, by their design names.
@@ -100,6 +99,7 @@ private:
     void connectHandlers();
     template <typename Handler> void runHandler(Handler handler);
     void reportFailure(const QString &message);
+    void describeSelectors();
     void showReport(const QString &message);
 
     void selectObject(toolkit::Image &object, const toolkit::Selector &types,

@@ -1,3 +1,4 @@
+#include "app/application.h"
 #include "app/form1.h"
 #include "catalogue/filepictureloader.h"
 
@@ -6,8 +7,7 @@
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Tolvane"));
-    QApplication::setDesktopFileName(QStringLiteral("io.github.tolvane.Tolvane"));
+    app::setUpApplication();
     const catalogue::FilePictureLoader loader;
     app::Form1::open(loader);
     return QApplication::exec();

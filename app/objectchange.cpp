@@ -83,8 +83,8 @@ void Form1::alignVariantSelector(Selector &variants, int count)
 void Form1::writeVariant(Selector &variants, qint16 value)
 {
     variants.setValue(value);
-    if (m_nestedFailure)
-        std::rethrow_exception(std::exchange(m_nestedFailure, nullptr));
+    if (const auto failure = std::exchange(m_nestedFailure, std::nullopt))
+        throw *failure;
 }
 
 void Form1::selectWall(Image &object, const Selector &walls, bool horizontal)
@@ -98,11 +98,15 @@ void Form1::selectWall(Image &object, const Selector &walls, bool horizontal)
     }
 }
 
-// The image remembers the file its picture came from, which its accessible name tells.
+// The image remembers the file its picture came from, which its accessible name tells. An empty
+// picture, such as one there was no memory for, fails the load: the image keeps what it shows.
 void Form1::loadPictureInto(Image &object, const char *path)
 {
     const QString file = QString::fromLatin1(path);
-    object.setPicture(m_loader.loadPicture(file), file);
+    const QPixmap picture = m_loader.loadPicture(file);
+    if (picture.isNull())
+        throw catalogue::PictureLoadError(file, QStringLiteral("it came out as an empty picture"));
+    object.setPicture(picture, file);
 }
 
 } // namespace app

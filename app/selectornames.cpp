@@ -1,6 +1,5 @@
 #include "app/selectornames.h"
 
-#include "app/form1.h"
 #include "catalogue/objectcatalogue.h"
 #include "catalogue/picturepath.h"
 #include "catalogue/wallcatalogue.h"
@@ -60,38 +59,30 @@ QString wallDescription(const Selector &walls, bool horizontal)
     return fileName(horizontal ? wall->horizontal : wall->vertical);
 }
 
-void describe(const Selector *selector, const QString &description)
+void describe(const Selector &selector, const QString &description)
 {
-    if (selector->scrollBar()->accessibleDescription() != description)
-        selector->scrollBar()->setAccessibleDescription(description);
-}
-
-void describeSelectors(const Form1 &form)
-{
-    describe(form.ObjScrollH, typeDescription(*form.ObjScrollH, *form.ObjScrollV));
-    describe(form.ObjScrollV, variantDescription(*form.ObjScrollH, *form.ObjScrollV));
-    describe(form.WallScrollH, wallDescription(*form.WallScrollH, true));
-    describe(form.WallScrollV, wallDescription(*form.WallScrollV, false));
+    if (selector.scrollBar()->accessibleDescription() != description)
+        selector.scrollBar()->setAccessibleDescription(description);
 }
 
 } // namespace
 
-void nameSelectors(const Form1 &form)
+void nameSelectors(Selector &types, Selector &variants, Selector &horizontalWalls,
+                   Selector &verticalWalls)
 {
-    form.ObjScrollH->scrollBar()->setAccessibleName(QStringLiteral("Object type"));
-    form.ObjScrollV->scrollBar()->setAccessibleName(QStringLiteral("Object variant"));
-    form.WallScrollH->scrollBar()->setAccessibleName(QStringLiteral("Horizontal wall type"));
-    form.WallScrollV->scrollBar()->setAccessibleName(QStringLiteral("Vertical wall type"));
+    types.scrollBar()->setAccessibleName(QStringLiteral("Object type"));
+    variants.scrollBar()->setAccessibleName(QStringLiteral("Object variant"));
+    horizontalWalls.scrollBar()->setAccessibleName(QStringLiteral("Horizontal wall type"));
+    verticalWalls.scrollBar()->setAccessibleName(QStringLiteral("Vertical wall type"));
 }
 
-void keepSelectorsDescribed(Form1 &form)
+void describeSelectors(const Selector &types, const Selector &variants,
+                       const Selector &horizontalWalls, const Selector &verticalWalls)
 {
-    describeSelectors(form);
-    for (Selector *selector :
-         {form.ObjScrollH, form.ObjScrollV, form.WallScrollH, form.WallScrollV})
-        QObject::connect(
-            selector, &Selector::changed, &form, [&form] { describeSelectors(form); },
-            Qt::DirectConnection);
+    describe(types, typeDescription(types, variants));
+    describe(variants, variantDescription(types, variants));
+    describe(horizontalWalls, wallDescription(horizontalWalls, true));
+    describe(verticalWalls, wallDescription(verticalWalls, false));
 }
 
 } // namespace app

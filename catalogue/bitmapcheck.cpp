@@ -1,43 +1,17 @@
 #include "catalogue/bitmapcheck.h"
 
+#include "catalogue/bitmapheader.h"
+
 #include <QtEndian>
-#include <cstdint>
-#include <cstdlib>
+#include <cmath>
 
 namespace catalogue {
 
 namespace {
 
-constexpr qint64 fileHeaderSize = 14;
-constexpr qint64 coreHeaderSize = 12;
-
-enum Compression : quint32
-{
-    Rgb = 0,
-    Rle8 = 1,
-    Rle4 = 2,
-    BitFields = 3
-};
-
-quint16 u16(const QByteArray &data, qint64 at)
-{
-    return qFromLittleEndian<quint16>(data.constData() + at);
-}
-
-quint32 u32(const QByteArray &data, qint64 at)
-{
-    return qFromLittleEndian<quint32>(data.constData() + at);
-}
-
-qint32 i32(const QByteArray &data, qint64 at)
-{
-    return qFromLittleEndian<qint32>(data.constData() + at);
-}
-
 bool knownHeaderSize(quint32 size)
 {
-    return size == coreHeaderSize || size == 40 || size == 52 || size == 56 || size == 108 ||
-           size == 124;
+    return size == 12 || size == 40 || size == 52 || size == 56 || size == 108 || size == 124;
 }
 
 bool knownDepth(int bits)
@@ -99,46 +73,62 @@ bool rleStreamComplete(const QByteArray &data, qint64 at, qint64 height, int bit
     return true;
 }
 
+QString notAPicture(const char *why)
+{
+    return QStringLiteral("it is not a picture: ") + QLatin1String(why);
+}
+
+// `bytes` in MiB, rounded up to hundredths so that a picture just over the limit does not read as
+// taking exactly the limit.
+QString mebibytes(qint64 bytes)
+{
+    return QString::number(std::ceil(static_cast<double>(bytes) * 100 / (1 << 20)) / 100, 'g', 6);
+}
+
 } // namespace
 
 QString checkBitmap(const QByteArray &data)
 {
     const qint64 size = data.size();
-    if (size < fileHeaderSize + 4 || data[0] != 'B' || data[1] != 'M')
-        return QStringLiteral("it is not a Windows bitmap");
-    const quint32 headerSize = u32(data, fileHeaderSize);
+    if (size < bitmapFileHeaderSize + 4 || data[0] != 'B' || data[1] != 'M')
+        return notAPicture("it is not a Windows bitmap");
+    const quint32 headerSize = qFromLittleEndian<quint32>(data.constData() + bitmapFileHeaderSize);
     if (!knownHeaderSize(headerSize))
-        return QStringLiteral("its bitmap header is of an unknown kind");
-    if (size < fileHeaderSize + headerSize)
-        return QStringLiteral("the file ends inside its header");
+        return notAPicture("its bitmap header is of an unknown kind");
+    if (size < bitmapFileHeaderSize + headerSize)
+        return notAPicture("the file ends inside its header");
 
-    const qint64 info = fileHeaderSize;
-    const bool core = headerSize == coreHeaderSize;
-    const qint64 width = core ? u16(data, info + 4) : i32(data, info + 4);
-    const qint64 height = core ? static_cast<qint16>(u16(data, info + 6)) : i32(data, info + 8);
-    const int planes = u16(data, info + (core ? 8 : 12));
-    const int bits = u16(data, info + (core ? 10 : 14));
-    const quint32 compression = core ? Rgb : u32(data, info + 16);
-
-    if (width <= 0 || height == 0 || planes != 1)
-        return QStringLiteral("its header declares no valid picture size");
-    if (width > maxPictureSide || std::llabs(height) > maxPictureSide)
+    const BitmapHeader header = readBitmapHeader(data);
+    const qint64 width = header.width;
+    const qint64 height = header.rows();
+    if (width <= 0 || height == 0 || header.planes != 1)
+        return notAPicture("its header declares no valid picture size");
+    if (width > maxPictureSide || height > maxPictureSide)
         return QStringLiteral("it declares a picture of %1 × %2 pixels, larger than %3 × %3")
             .arg(width)
-            .arg(std::llabs(height))
+            .arg(height)
             .arg(maxPictureSide);
-    if (!knownDepth(bits) || !depthFitsCompression(bits, compression))
-        return QStringLiteral("its pixel format is not supported");
+    if (const qint64 bytes = width * height * 4; bytes > maxPictureBytes)
+        return QStringLiteral("it declares a picture of %1 × %2 pixels, which would take %3 MiB of "
+                              "memory; a picture may take at most %4 MiB (%5 × %5 pixels)")
+            .arg(width)
+            .arg(height)
+            .arg(mebibytes(bytes), mebibytes(maxPictureBytes))
+            .arg(static_cast<int>(std::sqrt(maxPictureBytes / 4)));
+    if (!knownDepth(header.bits) || !depthFitsCompression(header.bits, header.compression))
+        return notAPicture("its pixel format is not supported");
+    if (size < header.headersEnd)
+        return notAPicture("the file ends inside its header");
 
-    const qint64 pixelOffset = u32(data, 10);
-    if (pixelOffset < fileHeaderSize + headerSize || pixelOffset >= size)
-        return QStringLiteral("the file is shorter than its header says");
-    if (compression == Rgb || compression == BitFields) {
-        const qint64 rowBytes = (width * bits + 31) / 32 * 4;
-        if (pixelOffset + rowBytes * std::llabs(height) > size)
-            return QStringLiteral("the file is shorter than its header says");
-    } else if (!rleStreamComplete(data, pixelOffset, std::llabs(height), bits)) {
-        return QStringLiteral("the file ends inside its compressed pixel data");
+    const qint64 pixelOffset = header.pixelOffset;
+    if (pixelOffset < bitmapFileHeaderSize + headerSize || pixelOffset >= size)
+        return notAPicture("the file is shorter than its header says");
+    if (header.compression == Rgb || header.compression == BitFields) {
+        const qint64 rowBytes = (width * header.bits + 31) / 32 * 4;
+        if (header.pixelStart() + rowBytes * height > size)
+            return notAPicture("the file is shorter than its header says");
+    } else if (!rleStreamComplete(data, pixelOffset, height, header.bits)) {
+        return notAPicture("the file ends inside its compressed pixel data");
     }
     return {};
 }

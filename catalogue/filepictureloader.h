@@ -3,32 +3,33 @@
 #include "catalogue/pictureloader.h"
 
 #include <QByteArray>
-#include <QImage>
 
 namespace catalogue {
-
-// Decodes the bytes of a picture file. Only a Windows bitmap that checkBitmap() passes reaches Qt's
-// decoder. Throws PictureLoadError naming `nameForErrors` when the bytes are not a picture.
-QImage decodePicture(const QByteArray &data, const QString &nameForErrors);
 
 // Loads pictures from the disk. On a system without drive letters the catalogues' "c:/My
 // Documents/" stands for the user's documents folder, so ".../pardovine/Bow.bmp" is read from
 // ~/Documents/pardovine/Bow.bmp. Only regular files are opened, without blocking, and only
-// Windows bitmaps whose header promises no more than the file holds are decoded.
+// Windows bitmaps whose header promises a picture of bounded size and no more than the file holds
+// are decoded.
 class FilePictureLoader : public PictureLoader
 {
 public:
-    // The documents folder is Qt's standard documents location, looked up once here.
+    // The documents folder is the user's, looked up once here (see documentsFolder()).
     FilePictureLoader();
+    explicit FilePictureLoader(const QByteArray &documentsFolder);
     explicit FilePictureLoader(const QString &documentsFolder);
 
+    // Throws PictureLoadError also when the picture is larger than a picture may be, or there is
+    // no memory to hold it.
     QPixmap loadPicture(const QString &path) const override;
 
-    // Where on this system the file of a picture path lies.
+    // Where on this system the file of a picture path lies, as the file system names it.
+    QByteArray fileName(const QString &path) const;
+    // The same as text, as reports show it: bytes that are not UTF-8 become replacement characters.
     QString filePath(const QString &path) const;
 
 private:
-    QString m_documentsFolder;
+    QByteArray m_documentsFolder;
 };
 
 } // namespace catalogue

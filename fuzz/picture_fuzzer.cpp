@@ -1,9 +1,10 @@
 // libFuzzer target for the picture load: any bytes go through the header check and, when it passes,
-// Qt's BMP decoder, exactly as a file read from the picture folder does. The fuzzer reports a
-// crash, a hang, a leak or any address or undefined-behaviour fault; a PictureLoadError is the
-// expected answer to bytes that are not a picture.
+// the bit-field decoder or Qt's BMP decoder, exactly as a file read from the picture folder does.
+// The fuzzer reports a crash, a hang, a leak or any address or undefined-behaviour fault; a
+// PictureLoadError is the expected answer to bytes that are not a picture.
 
-#include "catalogue/filepictureloader.h"
+#include "catalogue/picturedecoder.h"
+#include "catalogue/pictureloader.h"
 
 #include <QImage>
 #include <cstddef>

@@ -88,6 +88,8 @@ private slots:
     void boardTilesTheSquare();
     void secondWindowBuildsTheSameBoard();
     void clearMazeBuildsTheSameBoard();
+    void clicksHitWhatIsDrawn_data();
+    void clicksHitWhatIsDrawn();
 
 private:
     support::RecordingLoader m_loader;
@@ -284,6 +286,61 @@ void TestBoard::clearMazeBuildsTheSameBoard()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(first.isNull());
     QCOMPARE(support::describeWindow(*successor), fresh);
+}
+
+void TestBoard::clicksHitWhatIsDrawn_data()
+{
+    QTest::addColumn<QSize>("cellZeroPicture");
+    QTest::newRow("every picture fits its slot") << QSize(32, 32);
+    QTest::newRow("cell 0 covers its slots and post") << QSize(50, 50);
+}
+
+// At any scale factor (CTest runs this again with QT_SCALE_FACTOR set), the element that a device
+// pixel of the board shows is the one a pointer on that pixel reaches, as the window system
+// reports the pointer: below the menu bar, whose height need not be a whole number of device
+// pixels, and also where a picture larger than its slot covers its neighbours.
+void TestBoard::clicksHitWhatIsDrawn()
+{
+    QFETCH(QSize, cellZeroPicture);
+
+    QHash<const toolkit::Image *, QRgb> colours;
+    for (const Placement &place : gridPlaces()) {
+        toolkit::Image *element = support::boardArray(*m_form, place.array).element(place.index);
+        const int family = QStringList{"Piece", "HWall", "VWall", "Corner"}.indexOf(place.array);
+        const QRgb colour = qRgb(40 + 50 * family, place.index * 2, 255 - place.index * 2);
+        const QSize size =
+            element == m_form->Piece.element(0) ? cellZeroPicture : place.rect.size();
+        QPixmap picture(size);
+        picture.fill(QColor(colour));
+        element->setPicture(picture);
+        colours.insert(element, colour);
+    }
+    QCOMPARE(QSet<QRgb>(colours.cbegin(), colours.cend()).size(), 361);
+    m_form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
+    const qreal scale = m_form->devicePixelRatioF();
+    QImage drawn((QSizeF(m_form->size()) * scale).toSize(), QImage::Format_RGB32);
+    drawn.setDevicePixelRatio(scale);
+    m_form->render(&drawn);
+
+    const toolkit::ImageHost *client = m_form->Piece.element(0)->host();
+    const QRect board = QRectF(QPointF(client->pos()) * scale, QSizeF(layout::board.size()) * scale)
+                            .toAlignedRect();
+    for (int y = board.top(); y <= board.bottom(); ++y) {
+        for (int x = board.left(); x <= board.right(); ++x) {
+            const toolkit::Image *hit = client->imageAt(QPointF(x, y) / scale);
+            const QRgb shown = drawn.pixel(x, y);
+            if (hit ? shown != colours.value(hit) : colours.values().contains(shown))
+                QFAIL(qPrintable(
+                    QStringLiteral("at scale %1, device pixel (%2, %3) shows #%4, "
+                                   "and a click there reaches %5")
+                        .arg(scale)
+                        .arg(x)
+                        .arg(y)
+                        .arg(shown, 6, 16, QLatin1Char('0'))
+                        .arg(hit ? support::imageName(*m_form, hit) : QStringLiteral("no image"))));
+        }
+    }
 }
 
 QTEST_MAIN(TestBoard)

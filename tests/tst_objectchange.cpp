@@ -84,6 +84,7 @@ void TestObjectChange::init()
 {
     m_loader.reads.clear();
     m_loader.failing.clear();
+    m_loader.empty.clear();
     m_reports.clear();
     m_changes.clear();
     m_form = std::make_unique<app::Form1>(m_loader, app::Form1::Reports::SignalOnly);
@@ -455,28 +456,32 @@ void TestObjectChange::failedLoad_data()
     QTest::addColumn<QString>("step");
     QTest::addColumn<int>("reads");
     QTest::addColumn<QList<int>>("variantState");
+    QTest::addColumn<bool>("empty"); // the loader gives an empty picture instead of failing
 
     // Single picture: the failure comes before the variant selector is disabled.
     QTest::newRow("type 24 at 5, type 1")
         << QStringList{"ObjScrollH 24", "ObjScrollV 5"} << "1UpMushroom.bmp"
-        << "ObjScrollH 1" << 1 << QList<int>{1, 22, 5, 1};
+        << "ObjScrollH 1" << 1 << QList<int>{1, 22, 5, 1} << false;
     // The new range, value and enabled state are written before the load, and stay. The nested
     // load fails, and the outer call ends at the write that raised it: nothing more is loaded.
     QTest::newRow("start, type 2") << QStringList{} << "AngleL.bmp"
-                                   << "ObjScrollH 2" << 1 << QList<int>{1, 2, 1, 1};
+                                   << "ObjScrollH 2" << 1 << QList<int>{1, 2, 1, 1} << false;
     QTest::newRow("type 37 at 6, type 2")
         << QStringList{"ObjScrollH 37", "ObjScrollV 6"} << "AngleL.bmp"
-        << "ObjScrollH 2" << 1 << QList<int>{1, 2, 1, 1};
+        << "ObjScrollH 2" << 1 << QList<int>{1, 2, 1, 1} << false;
     QTest::newRow("type 24, variant 9") << QStringList{"ObjScrollH 24"} << "GoH.bmp"
-                                        << "ObjScrollV 9" << 1 << QList<int>{1, 22, 9, 1};
+                                        << "ObjScrollV 9" << 1 << QList<int>{1, 22, 9, 1} << false;
     QTest::newRow("cell click") << QStringList{"ObjScrollH 24", "ObjScrollV 9"} << "GoH.bmp"
-                                << "Piece 12" << 1 << QList<int>{1, 22, 9, 1};
+                                << "Piece 12" << 1 << QList<int>{1, 22, 9, 1} << false;
     QTest::newRow("cell click after start") << QStringList{} << "1UpMushroom.bmp"
-                                            << "Piece 0" << 1 << designVariantState;
+                                            << "Piece 0" << 1 << designVariantState << false;
     QTest::newRow("horizontal wall") << QStringList{} << "BreakWallH.bmp"
-                                     << "WallScrollH 3" << 1 << designVariantState;
+                                     << "WallScrollH 3" << 1 << designVariantState << false;
     QTest::newRow("vertical slot") << QStringList{"WallScrollV 5"} << "ElectricGateV.bmp"
-                                   << "VWall 89" << 1 << designVariantState;
+                                   << "VWall 89" << 1 << designVariantState << false;
+    QTest::newRow("cell click, empty picture")
+        << QStringList{"ObjScrollH 24", "ObjScrollV 9"} << "GoH.bmp"
+        << "Piece 12" << 1 << QList<int>{1, 22, 9, 1} << true;
 }
 
 // A picture that cannot be loaded is reported once, naming its path, and ends the whole action at
@@ -488,12 +493,13 @@ void TestObjectChange::failedLoad()
     QFETCH(QString, step);
     QFETCH(int, reads);
     QFETCH(QList<int>, variantState);
+    QFETCH(bool, empty);
 
     for (const QString &earlier : setup)
         act(earlier);
     const Pictures pictures = support::picturesOf(*m_form);
     m_loader.reads.clear();
-    m_loader.failing = {folder + failing};
+    (empty ? m_loader.empty : m_loader.failing) = QStringList{folder + failing};
 
     act(step);
 
@@ -505,6 +511,7 @@ void TestObjectChange::failedLoad()
 
     // The editor goes on: the next click places its picture.
     m_loader.failing.clear();
+    m_loader.empty.clear();
     m_loader.reads.clear();
     act(QStringLiteral("Piece 50"));
     QVERIFY(loadShownBy(m_form->Piece.element(50)) >= 0);

@@ -31,11 +31,7 @@ QAccessibleInterface *createInterface(const QString &, QObject *object)
 
 void installAccessibleInterfaces()
 {
-    static const bool installed = [] {
-        QAccessible::installFactory(createInterface);
-        return true;
-    }();
-    Q_UNUSED(installed);
+    QAccessible::installFactory(createInterface);
 }
 
 } // namespace toolkit

@@ -1,7 +1,6 @@
 #include "toolkit/controlarray.h"
 
 #include "toolkit/image.h"
-#include "toolkit/imagehost.h"
 
 #include <algorithm>
 #include <stdexcept>
@@ -9,13 +8,10 @@
 
 namespace toolkit {
 
-ControlArray::ControlArray(Image *element0, QObject *parent) : QObject(parent)
+ControlArray::ControlArray(bool stretches, const QPixmap &picture, ImageHost *host, QObject *parent)
+    : QObject(parent)
 {
-    m_elements.push_back(element0);
-    connect(element0->host(), &ImageHost::clicked, this, [this](Image *image) {
-        if (const int index = indexOf(image); index >= 0)
-            emit clicked(static_cast<qint16>(index));
-    });
+    m_elements.push_back(new Image(stretches, picture, host, this, 0, {}));
 }
 
 Image *ControlArray::element(int index) const
@@ -23,12 +19,6 @@ Image *ControlArray::element(int index) const
     if (index < 0 || index >= static_cast<int>(m_elements.size()))
         return nullptr;
     return m_elements[static_cast<std::size_t>(index)];
-}
-
-int ControlArray::indexOf(const Image *element) const
-{
-    const auto found = std::find(m_elements.begin(), m_elements.end(), element);
-    return element && found != m_elements.end() ? static_cast<int>(found - m_elements.begin()) : -1;
 }
 
 int ControlArray::count() const
@@ -43,8 +33,8 @@ Image *ControlArray::create(int index)
         throw std::invalid_argument("control array element " + std::to_string(index) +
                                     " cannot be created");
     const Image *first = m_elements.front();
-    auto *image =
-        new Image(first->stretches(), first->Picture(), first->host(), first->pictureFile());
+    auto *image = new Image(first->stretches(), first->Picture(), first->host(), this,
+                            static_cast<qint16>(index), first->pictureFile());
     image->setVisible(false);
     image->setLeft(first->Left());
     image->setTop(first->Top());

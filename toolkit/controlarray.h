@@ -3,24 +3,26 @@
 #include <QObject>
 #include <vector>
 
+class QPixmap;
+
 namespace toolkit {
 
 class Image;
+class ImageHost;
 
 // A family of images under one name, addressed by index. Element 0 comes from the window's
-// design; every other element is created as a copy of it. A click on any element is signalled
-// with that element's index.
+// design; every other element is created as a copy of it. Each element knows its array and index,
+// so a click on any element reaches the array's clicked() with that index, and nothing else.
 class ControlArray : public QObject
 {
     Q_OBJECT
 
 public:
-    ControlArray(Image *element0, QObject *parent);
+    // An array whose element 0 shows `picture` on `host`, stretching it or not.
+    ControlArray(bool stretches, const QPixmap &picture, ImageHost *host, QObject *parent);
 
     // The element with this index, or nullptr when there is none.
     Image *element(int index) const;
-    // The index of `element` in this array, or -1 when it is none of its elements.
-    int indexOf(const Image *element) const;
     // How many elements exist.
     int count() const;
 

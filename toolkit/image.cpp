@@ -7,8 +7,14 @@
 
 namespace toolkit {
 
-Image::Image(bool stretches, const QPixmap &picture, ImageHost *host, const QString &pictureFile)
-    : QObject(host), m_host(host), m_stretches(stretches)
+Image::Image(bool stretches, const QPixmap &picture, ImageHost *host)
+    : Image(stretches, picture, host, nullptr, -1, {})
+{}
+
+Image::Image(bool stretches, const QPixmap &picture, ImageHost *host, ControlArray *array,
+             qint16 index, const QString &pictureFile)
+    : QObject(host), m_host(host), m_array(array), m_index(index), m_stretches(stretches),
+      m_madeSize(picture.size())
 {
     m_host->add(this);
     setPicture(picture, pictureFile);
@@ -52,13 +58,22 @@ void Image::setSize(QSize size)
         setRect({m_rect.topLeft(), size});
 }
 
+bool Image::overflows() const
+{
+    return !m_stretches &&
+           (m_rect.width() > m_madeSize.width() || m_rect.height() > m_madeSize.height());
+}
+
 // Both the place the image leaves and the place it takes are painted anew.
 void Image::setRect(const QRect &rect)
 {
     if (rect == m_rect)
         return;
     update();
+    const bool overflowed = m_visible && overflows();
     m_rect = rect;
+    if (m_host)
+        m_host->noteOverflow(overflowed, m_visible && overflows());
     update();
 }
 
@@ -67,8 +82,10 @@ void Image::setVisible(bool visible)
     if (visible == m_visible)
         return;
     m_visible = visible;
-    if (m_host)
-        m_host->update(m_rect);
+    if (!m_host)
+        return;
+    m_host->noteOverflow(!visible && overflows(), visible && overflows());
+    m_host->update(m_rect);
 }
 
 void Image::update() const

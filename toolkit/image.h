@@ -7,10 +7,13 @@
 
 namespace toolkit {
 
+class ControlArray;
 class ImageHost;
 
-// A windowless control that shows one picture and signals clicks. It is no widget of its own: the
-// host it lives on paints it and tells it of clicks, so it can never take the keyboard focus.
+// A windowless control that shows one picture. It is no widget of its own: the host it lives on
+// paints it and takes the clicks on it, so it can never take the keyboard focus. An element of a
+// control array knows its array and its index from the start, and a click on it is reported by the
+// array with that index.
 // An image that does not stretch always has the size of its picture, its top-left corner staying
 // where it is. A stretching image keeps its size and scales its picture to fill it.
 class Image : public QObject
@@ -19,8 +22,8 @@ class Image : public QObject
 
 public:
     // The image is shown above every image created on `host` before it, at (0, 0) and visible
-    // until told otherwise. `pictureFile` is where the picture was read from, if anywhere.
-    Image(bool stretches, const QPixmap &picture, ImageHost *host, const QString &pictureFile = {});
+    // until told otherwise.
+    Image(bool stretches, const QPixmap &picture, ImageHost *host);
     ~Image() override;
 
     const QPixmap &Picture() const { return m_picture; }
@@ -44,24 +47,37 @@ public:
     void setSize(QSize size);
     // Where the image lies on its host, in the host's pixels.
     QRect rect() const { return m_rect; }
+    // Whether the image is shown larger than the picture it was made with, and so may cover its
+    // neighbours.
+    bool overflows() const;
+
+    // The control array the image is an element of, and its index there; nullptr and -1 for an
+    // image that stands alone.
+    ControlArray *array() const { return m_array; }
+    qint16 index() const { return m_index; }
 
     // The widget the image lives on; nullptr once the host is being destroyed.
     ImageHost *host() const { return m_host; }
 
-signals:
-    void clicked();
-
 private:
+    friend class ControlArray;
     friend class ImageHost;
+
+    // An element of `array`, made by the array itself.
+    Image(bool stretches, const QPixmap &picture, ImageHost *host, ControlArray *array,
+          qint16 index, const QString &pictureFile);
 
     void setRect(const QRect &rect);
     // Schedules a repaint of the place the image takes.
     void update() const;
 
     ImageHost *m_host;
+    ControlArray *m_array;
+    qint16 m_index;
     QPixmap m_picture;
     QString m_pictureFile;
     bool m_stretches;
+    QSize m_madeSize;
     QRect m_rect;
     bool m_visible = true;
 };

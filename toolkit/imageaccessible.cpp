@@ -3,6 +3,7 @@
 #include "toolkit/image.h"
 #include "toolkit/imagedescriber.h"
 #include "toolkit/imagehost.h"
+#include "toolkit/modalblocking.h"
 
 #include <QMetaObject>
 #include <QPointer>
@@ -56,7 +57,7 @@ QAccessible::State ImageAccessible::state() const
 {
     QAccessible::State state;
     state.invisible = !image()->Visible() || !image()->host()->isVisible();
-    state.disabled = !image()->host()->isEnabled();
+    state.disabled = !image()->host()->isEnabled() || isBlockedByModalWindow(*image()->host());
     return state;
 }
 
@@ -73,24 +74,26 @@ void *ImageAccessible::interface_cast(QAccessible::InterfaceType type)
     return nullptr;
 }
 
+// A disabled image, one behind a modal window included, offers no press.
 QStringList ImageAccessible::actionNames() const
 {
-    if (!pressable())
+    if (!pressable() || state().disabled)
         return {};
     return {pressAction()};
 }
 
 // A press is a click, as the mouse gives it, on a visible image of an enabled host. It is run from
 // the event loop, as Qt's buttons run theirs: whatever the click starts, a report waiting for the
-// user included, must not hold up the assistive technology's call.
+// user included, must not hold up the assistive technology's call. A modal window shown meanwhile
+// takes the press away, as it takes the mouse's.
 void ImageAccessible::doAction(const QString &actionName)
 {
-    if (actionName != pressAction() || !pressable() || state().invisible || state().disabled)
+    if (state().invisible || !actionNames().contains(actionName))
         return;
     QMetaObject::invokeMethod(
         image()->host(),
         [host = QPointer<ImageHost>(image()->host()), image = QPointer<Image>(image())] {
-            if (host && image)
+            if (host && image && !isBlockedByModalWindow(*host))
                 host->click(image);
         },
         Qt::QueuedConnection);

@@ -7,8 +7,9 @@ namespace toolkit {
 class Image;
 
 // What assistive technology sees of a windowless image: a graphic named by its host's describer,
-// or a button with a press action when a click on it does something. It is a child of its host's
-// interface, and lies where the image lies on the screen.
+// or a button with a press action when a click on it does something. Behind a modal window it is
+// disabled and offers no press. It is a child of its host's interface, and lies where the image
+// lies on the screen.
 class ImageAccessible : public LeafAccessible
 {
 public:

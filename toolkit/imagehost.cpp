@@ -1,12 +1,14 @@
 #include "toolkit/imagehost.h"
 
+#include "toolkit/controlarray.h"
+#include "toolkit/devicegrid.h"
 #include "toolkit/image.h"
 #include "toolkit/imagedescriber.h"
+#include "toolkit/imagelocator.h"
 
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
-#include <QTransform>
 #include <algorithm>
 #include <utility>
 
@@ -21,36 +23,39 @@ ImageHost::~ImageHost()
         image->m_host = nullptr;
 }
 
-namespace {
-
-// A rectangle in device pixels, its edges moved to the nearest pixel boundaries, so that images
-// side by side meet without a seam or an overlap at any scale.
-QRect onPixelGrid(const QRectF &area)
+// On the screen the host's pixels lie where the host lies in its window, at the window's scale,
+// which is where a painter on the host draws them.
+DeviceGrid ImageHost::screenGrid() const
 {
-    return QRect(QPoint(qRound(area.left()), qRound(area.top())),
-                 QPoint(qRound(area.right()) - 1, qRound(area.bottom()) - 1));
+    const QPoint origin = mapTo(window(), QPoint(0, 0));
+    const qreal ratio = devicePixelRatioF();
+    return DeviceGrid(QTransform::fromTranslate(origin.x(), origin.y()) *
+                      QTransform::fromScale(ratio, ratio));
 }
 
-} // namespace
-
-// The window's pixels map to the device's at its device pixel ratio, and a pointer position is a
-// device pixel divided by that ratio: the pixel is found again, and the image drawn on it.
-Image *ImageHost::imageAt(QPointF position) const
+Image *ImageHost::imageAt(QPointF windowPosition) const
 {
-    const qreal ratio = devicePixelRatioF();
-    const QPoint origin = mapTo(window(), QPoint(0, 0));
-    const QTransform toDevice =
-        QTransform::fromTranslate(origin.x(), origin.y()) * QTransform::fromScale(ratio, ratio);
-    const QPointF onDevice = toDevice.map(position);
-    const QPoint pixel(qRound(onDevice.x()), qRound(onDevice.y()));
-    // An image can show the pixel only where its own rectangle comes near the point;
-    // the exact test on the device grid is made for those few.
-    const QPoint near = position.toPoint();
+    const DeviceGrid grid = screenGrid();
+    const QPoint pixel = DeviceGrid::pixelAt(windowPosition * devicePixelRatioF());
+    if (m_locator && m_overflowing == 0) {
+        Image *image = m_locator->imageAt(grid.centreOf(pixel));
+        if (image && image->Visible() && grid.deviceRect(image->rect()).contains(pixel))
+            return image;
+    }
+    return topmostAt(grid, pixel);
+}
+
+Image *ImageHost::topmostAt(const DeviceGrid &grid, QPoint pixel) const
+{
     const auto found = std::find_if(m_images.rbegin(), m_images.rend(), [&](Image *image) {
-        return image->Visible() && image->rect().adjusted(-2, -2, 2, 2).contains(near) &&
-               onPixelGrid(toDevice.mapRect(QRectF(image->rect()))).contains(pixel);
+        return image->Visible() && grid.deviceRect(image->rect()).contains(pixel);
     });
     return found == m_images.rend() ? nullptr : *found;
+}
+
+void ImageHost::setLocator(std::unique_ptr<ImageLocator> locator)
+{
+    m_locator = std::move(locator);
 }
 
 void ImageHost::setDescriber(std::unique_ptr<ImageDescriber> describer)
@@ -61,26 +66,35 @@ void ImageHost::setDescriber(std::unique_ptr<ImageDescriber> describer)
 void ImageHost::paintBackground(QPainter &, const QRect &) {}
 
 // Only the images within the region to repaint are drawn; the painter clips to it anyway. They are
-// drawn in device pixels, on the grid imageAt() looks them up on.
+// drawn in device pixels, on the grid that imageAt() looks them up on.
 void ImageHost::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
     paintBackground(painter, event->rect());
     const QRegion &region = event->region();
-    const QTransform toDevice = painter.deviceTransform();
-    painter.setWorldTransform(toDevice.inverted());
+    const DeviceGrid grid(painter.deviceTransform());
+    painter.setWorldTransform(painter.deviceTransform().inverted());
     for (const Image *image : m_images) {
         if (image->Visible() && !image->Picture().isNull() && region.intersects(image->rect()))
-            painter.drawPixmap(onPixelGrid(toDevice.mapRect(QRectF(image->rect()))),
-                               image->Picture());
+            painter.drawPixmap(grid.deviceRect(image->rect()), image->Picture());
     }
 }
 
-// A click is a left-button press and release on the same image, as on a button; the image on top
-// takes it.
+// Qt rounds the position it gives a child widget to whole pixels of the window's scale and keeps
+// the pointer's exact place only in the window's coordinates. An event that a program makes may
+// leave the widget's own position there instead; then the rounded one is all there is.
+QPointF ImageHost::windowPosition(const QMouseEvent &event) const
+{
+    const QPointF rounded = event.position() + QPointF(mapTo(window(), QPoint(0, 0)));
+    const QPointF exact = event.scenePosition();
+    const bool agree = qAbs(exact.x() - rounded.x()) <= 0.5 && qAbs(exact.y() - rounded.y()) <= 0.5;
+    return agree ? exact : rounded;
+}
+
+// A click is a left-button press and release on the same image, as on a button.
 void ImageHost::mousePressEvent(QMouseEvent *event)
 {
-    m_pressed = event->button() == Qt::LeftButton ? imageAt(event->position()) : nullptr;
+    m_pressed = event->button() == Qt::LeftButton ? imageAt(windowPosition(*event)) : nullptr;
     if (!m_pressed)
         QWidget::mousePressEvent(event);
 }
@@ -88,18 +102,16 @@ void ImageHost::mousePressEvent(QMouseEvent *event)
 void ImageHost::mouseReleaseEvent(QMouseEvent *event)
 {
     Image *pressed = std::exchange(m_pressed, nullptr);
-    if (pressed && event->button() == Qt::LeftButton && imageAt(event->position()) == pressed)
+    if (pressed && event->button() == Qt::LeftButton && imageAt(windowPosition(*event)) == pressed)
         click(pressed);
     else
         QWidget::mouseReleaseEvent(event);
 }
 
-// One signal of the host serves every control array on it: a connection for each of hundreds of
-// images would make every new window noticeably slower to build and to destroy.
-void ImageHost::click(Image *image)
+void ImageHost::click(const Image *image)
 {
-    emit image->clicked();
-    emit clicked(image);
+    if (ControlArray *array = image->array())
+        emit array->clicked(image->index());
 }
 
 void ImageHost::add(Image *image)
@@ -110,10 +122,16 @@ void ImageHost::add(Image *image)
 void ImageHost::remove(Image *image)
 {
     std::erase(m_images, image);
+    noteOverflow(image->Visible() && image->overflows(), false);
     if (m_pressed == image)
         m_pressed = nullptr;
     if (image->Visible())
         update(image->rect());
+}
+
+void ImageHost::noteOverflow(bool before, bool after)
+{
+    m_overflowing += int(after) - int(before);
 }
 
 } // namespace toolkit

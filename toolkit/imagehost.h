@@ -7,15 +7,15 @@
 
 namespace toolkit {
 
+class DeviceGrid;
 class Image;
 class ImageDescriber;
+class ImageLocator;
 
 // The widget that windowless images live on. It owns its images, paints the visible ones in the
 // order they were created (later ones above earlier ones) with one painter, and turns a left-button
-// press and release on the same topmost image into that image's click. Real widgets placed on the
-// host always lie above its images. Assistive technology sees the images as the host's children.
-// A point is looked up where the painting puts it: at a fractional scale, the image that shows a
-// device pixel is the one a click on that pixel reaches.
+// press and release on the same image into a click of that image. Real widgets placed on the host
+// always lie above its images. Assistive technology sees the images as the host's children.
 class ImageHost : public QWidget
 {
     Q_OBJECT
@@ -26,21 +26,24 @@ public:
 
     // The images in creation order, the lowest first.
     const std::vector<Image *> &images() const { return m_images; }
-    // The topmost visible image that shows the device pixel at `position` (in the host's
-    // coordinates, as a mouse event gives them), or nullptr.
-    Image *imageAt(QPointF position) const;
+
+    // The image drawn on the device pixel under a position in the window's coordinates, unrounded,
+    // as the window system reports the pointer; nullptr where the host's background shows.
+    Image *imageAt(QPointF windowPosition) const;
+
+    // Finds the image at a point by arithmetic where the images lie on a grid of their own; without
+    // one, or while an image is shown larger than it was made and may cover its neighbours, the
+    // images are searched, topmost first.
+    void setLocator(std::unique_ptr<ImageLocator> locator);
 
     // What assistive technology is told about the images; without a describer an image is named
     // after its object name and offers no press.
     void setDescriber(std::unique_ptr<ImageDescriber> describer);
     const ImageDescriber *describer() const { return m_describer.get(); }
 
-    // Clicks `image`, as a left-button press and release on it does: the image signals clicked(),
-    // and so does the host, naming it.
-    void click(Image *image);
-
-signals:
-    void clicked(toolkit::Image *image);
+    // Clicks `image`, as a left-button press and release on it does: an element of a control array
+    // is reported by its array with its index. An image that stands alone takes no clicks.
+    static void click(const Image *image);
 
 protected:
     // Paints what lies beneath the images within `area`; nothing by default, so that the parent's
@@ -56,9 +59,17 @@ private:
 
     void add(Image *image);
     void remove(Image *image);
+    void noteOverflow(bool before, bool after);
+
+    // Where the host's pixels lie on the screen, and where a pointer lies in the window.
+    DeviceGrid screenGrid() const;
+    QPointF windowPosition(const QMouseEvent &event) const;
+    Image *topmostAt(const DeviceGrid &grid, QPoint pixel) const;
 
     std::vector<Image *> m_images;
+    int m_overflowing = 0;
     QPointer<Image> m_pressed;
+    std::unique_ptr<ImageLocator> m_locator;
     std::unique_ptr<ImageDescriber> m_describer;
 };
 

@@ -1,7 +1,10 @@
 #include "toolkit/menucommandaccessible.h"
 
+#include "toolkit/modalblocking.h"
+
 #include <QAction>
 #include <QMenuBar>
+#include <QPointer>
 #include <QRegularExpression>
 
 namespace toolkit {
@@ -48,7 +51,7 @@ QString MenuCommandAccessible::text(QAccessible::Text t) const
 QAccessible::State MenuCommandAccessible::state() const
 {
     QAccessible::State state;
-    state.disabled = !command()->isEnabled();
+    state.disabled = !command()->isEnabled() || isBlockedByModalWindow(*m_menuBar);
     state.invisible = !command()->isVisible() || !m_menuBar->isVisible();
     state.focusable = !state.disabled;
     return state;
@@ -66,17 +69,27 @@ void *MenuCommandAccessible::interface_cast(QAccessible::InterfaceType type)
                                                 : nullptr;
 }
 
+// A disabled command, one behind a modal window included, offers no press.
 QStringList MenuCommandAccessible::actionNames() const
 {
+    if (state().disabled)
+        return {};
     return {pressAction()};
 }
 
 // Run from the event loop, as a click on a menu is: the command may replace the window that the
-// assistive technology's call is still about.
+// assistive technology's call is still about. A modal window shown meanwhile takes it away.
 void MenuCommandAccessible::doAction(const QString &actionName)
 {
-    if (actionName == pressAction() && command()->isEnabled())
-        QMetaObject::invokeMethod(command(), &QAction::trigger, Qt::QueuedConnection);
+    if (!actionNames().contains(actionName))
+        return;
+    QMetaObject::invokeMethod(
+        command(),
+        [command = QPointer<QAction>(command()), menuBar = QPointer<QMenuBar>(m_menuBar)] {
+            if (command && menuBar && !isBlockedByModalWindow(*menuBar))
+                command->trigger();
+        },
+        Qt::QueuedConnection);
 }
 
 } // namespace toolkit

@@ -8,8 +8,8 @@ class QMenuBar;
 namespace toolkit {
 
 // What assistive technology sees of a command placed directly on a menu bar: a menu item named
-// after the command's text and described by its status tip, which a press runs. Qt's own
-// interface for it has no description.
+// after the command's text and described by its status tip, which a press runs; behind a modal
+// window it is disabled and offers no press. Qt's own interface for it has no description.
 class MenuCommandAccessible : public LeafAccessible
 {
 public:

@@ -1,5 +1,7 @@
 #include "toolkit/selector.h"
 
+#include "toolkit/modalblocking.h"
+
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -194,10 +196,16 @@ void Selector::showValue()
     m_bar->setValue(std::clamp<int>(m_value, m_min, std::max(m_min, m_max)));
 }
 
+// Behind a modal window nothing but the program moves the selector: a value set through
+// accessibility, which passes Qt's modality, goes back at once.
 void Selector::takeUserValue(int value)
 {
     if (value == m_value)
         return;
+    if (isBlockedByModalWindow(*this)) {
+        showValue();
+        return;
+    }
     m_value = static_cast<qint16>(value);
     emit changed();
 }

@@ -12,6 +12,8 @@ class SelectorBar;
 // it lies outside `Min`..`Max` (the bar on screen then shows the nearest end), and it signals
 // changed() synchronously: inside setValue() when the program writes a different value, and after
 // every user step (arrow or track click, arrow key, wheel notch) or the release of a dragged thumb.
+// While a modal window blocks its window, a value that reaches the bar all the same (through
+// assistive technology) is put back and signals nothing.
 class Selector : public QWidget
 {
     Q_OBJECT

@@ -10,9 +10,10 @@ set -eu
 
 source=${1:-"$(dirname "$0")/../assets/tiles"}
 
-# The editor reads "c:/My Documents/pardovine/" from Qt's documents location, which on Linux is
+# The editor reads "c:/My Documents/pardovine/" from the documents folder, which is
 # XDG_DOCUMENTS_DIR in the user folder settings (the last such line, "$HOME" expanded, one pair of
-# quotes removed) and ~/Documents otherwise. Worked out here so that no program has to be run.
+# quotes removed) and ~/Documents otherwise, names taken byte for byte as here. Worked out here so
+# that no program has to be run.
 documents=$HOME/Documents
 settings=${XDG_CONFIG_HOME:-"$HOME/.config"}/user-dirs.dirs
 if [ -r "$settings" ]; then

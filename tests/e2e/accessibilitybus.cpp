@@ -130,4 +130,11 @@ bool AccessibilityBus::doAction(const AccessibleObject &object, const QString &a
     return !reply.isEmpty() && reply.front().toBool();
 }
 
+void AccessibilityBus::setValue(const AccessibleObject &object, double value) const
+{
+    call(object, QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Set"),
+         {QStringLiteral("org.a11y.atspi.Value"), QStringLiteral("CurrentValue"),
+          QVariant::fromValue(QDBusVariant(value))});
+}
+
 } // namespace e2e

@@ -43,6 +43,8 @@ public:
     QStringList actionNames(const AccessibleObject &object) const;
     // Runs the action of that name; false when the object has none such.
     bool doAction(const AccessibleObject &object, const QString &action) const;
+    // Sets the current value of an object that has one, such as a scroll bar.
+    void setValue(const AccessibleObject &object, double value) const;
 
 private:
     QList<QVariant> call(const AccessibleObject &object, const QString &interface,

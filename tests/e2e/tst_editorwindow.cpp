@@ -97,6 +97,8 @@ private slots:
     void failureEndsThePress();
     void noHiddenKeyboardMode();
     void focusedSelectorLooksDifferent();
+    void clickOnTheEdgeOfACell_data();
+    void clickOnTheEdgeOfACell();
 
 private:
     QString startEditor();
@@ -655,6 +657,61 @@ void EditorWindowTest::focusedSelectorLooksDifferent()
     const QImage after = clientShot();
     QVERIFY2(after.copy(wallScrollV) != before.copy(wallScrollV),
              "the vertical wall selector still looks focused");
+}
+
+void EditorWindowTest::clickOnTheEdgeOfACell_data()
+{
+    QTest::addColumn<qreal>("scale");
+    QTest::addColumn<bool>("lastColumn");
+    for (const qreal scale : {1.0, 1.25, 1.75, 2.0}) {
+        QTest::addRow("last column at %g", scale) << scale << true;
+        QTest::addRow("last row at %g", scale) << scale << false;
+    }
+}
+
+// At any scale a click on the last device column or row that shows a cell fills that cell, and not
+// the wall slot beside it. The window's device pixels are worked out as Qt draws them: each edge
+// of the cell on the nearest device pixel boundary, below a menu bar of whole window pixels.
+void EditorWindowTest::clickOnTheEdgeOfACell()
+{
+    QFETCH(qreal, scale);
+    QFETCH(bool, lastColumn);
+    m_editor->stop();
+    m_selectorsAtStart = false;
+    CHECK(m_editor->start({}, {QStringLiteral("QT_SCALE_FACTOR=%1").arg(scale)}));
+    CHECK(findWindow());
+    const int menuBar = qRound(m_frame.height() / scale) - layout::clientArea.height();
+    const auto onDevice = [&](QRect area) {
+        area.translate(0, menuBar);
+        return QRect(QPoint(qRound(area.left() * scale), qRound(area.top() * scale)),
+                     QPoint(qRound((area.right() + 1) * scale) - 1,
+                            qRound((area.bottom() + 1) * scale) - 1))
+            .translated(m_frame.topLeft());
+    };
+    const QRect free = onDevice(QRect(background, QSize(1, 1)));
+    QVERIFY2(waitUntil([&] { return grabScreen(free).pixel(0, 0) == cyan; }),
+             "the window is not painted");
+    const int index = 37;
+    const QRect cell = onDevice(elementRect(Family::Cell, index));
+    const QRect slot =
+        lastColumn ? onDevice(elementRect(Family::VerticalSlot, index % 10 * 10 + index / 10))
+                   : onDevice(elementRect(Family::HorizontalSlot, index));
+    const QPoint edge = lastColumn ? QPoint(cell.right(), cell.center().y())
+                                   : QPoint(cell.center().x(), cell.bottom());
+
+    QVERIFY(m_input.click(edge));
+    const QRgb placed = standInColour(objectAtStart);
+    const bool filled = waitUntil([&] {
+        const QImage shot = grabScreen(cell);
+        return shot.pixel(0, 0) == placed &&
+               shot.pixel(shot.width() - 1, shot.height() - 1) == placed;
+    });
+    QVERIFY2(filled, qPrintable(QStringLiteral("cell %1 is not filled by a click on (%2, %3)")
+                                    .arg(index)
+                                    .arg(edge.x())
+                                    .arg(edge.y())));
+    CHECK(solidMismatch(grabScreen(slot), QRect(QPoint(), slot.size()), white,
+                        QStringLiteral("the slot beside the cell")));
 }
 
 // The test's own connection to the X server grabs the screen, so the server is started before

@@ -1,6 +1,7 @@
 #include "bitmapwriter.h"
 
 #include <QtEndian>
+#include <bit>
 
 namespace bitmapwriter {
 
@@ -8,6 +9,8 @@ namespace {
 
 constexpr int fileHeaderSize = 14;
 constexpr int infoHeaderSize = 40;
+constexpr Masks fiveBitMasks = {0x7c00, 0x03e0, 0x001f, 0};
+constexpr Masks eightBitMasks = {0xff0000, 0xff00, 0xff, 0};
 
 void put16(QByteArray &out, quint16 value)
 {
@@ -23,19 +26,23 @@ void put32(QByteArray &out, quint32 value)
     out.append(bytes, 4);
 }
 
+// The top bits of an 8-bit channel value under `mask`.
+quint32 field(int value, quint32 mask)
+{
+    return mask ? quint32(value) >> (8 - std::popcount(mask)) << std::countr_zero(mask) : 0;
+}
+
 // The bits of pixel `x` of row `y` at this depth, as the file stores them.
-quint32 pixelValue(const QImage &picture, int x, int y, int bits)
+quint32 pixelValue(const QImage &picture, int x, int y, int bits, const Masks &masks)
 {
     if (bits <= 8)
         return picture.pixelIndex(x, y);
     const QRgb rgb = picture.pixel(x, y);
-    if (bits == 16)
-        return quint32(qRed(rgb) >> 3) << 10 | quint32(qGreen(rgb) >> 3) << 5 |
-               quint32(qBlue(rgb) >> 3);
-    return rgb & 0xffffff;
+    return field(qRed(rgb), masks[0]) | field(qGreen(rgb), masks[1]) | field(qBlue(rgb), masks[2]) |
+           field(qAlpha(rgb), masks[3]);
 }
 
-QByteArray packRow(const QImage &picture, int y, int bits)
+QByteArray packRow(const QImage &picture, int y, int bits, const Masks &masks)
 {
     QByteArray row;
     if (bits < 8) {
@@ -44,14 +51,14 @@ QByteArray packRow(const QImage &picture, int y, int bits)
             quint8 byte = 0;
             for (int i = 0; i < perByte; ++i) {
                 const quint32 value =
-                    x + i < picture.width() ? pixelValue(picture, x + i, y, bits) : 0;
+                    x + i < picture.width() ? pixelValue(picture, x + i, y, bits, masks) : 0;
                 byte |= quint8(value << (8 - bits * (i + 1)));
             }
             row.append(char(byte));
         }
     } else {
         for (int x = 0; x < picture.width(); ++x) {
-            const quint32 value = pixelValue(picture, x, y, bits);
+            const quint32 value = pixelValue(picture, x, y, bits, masks);
             for (int i = 0; i < bits / 8; ++i)
                 row.append(char(value >> (8 * i)));
         }
@@ -61,16 +68,33 @@ QByteArray packRow(const QImage &picture, int y, int bits)
     return row;
 }
 
+// `picture` as a complete file with the given header; its size comes from the picture.
+QByteArray encode(const QImage &picture, Header header, bool topDown)
+{
+    const Masks &masks = header.compression == BitFields ? header.masks
+                         : header.bits == 16             ? fiveBitMasks
+                                                         : eightBitMasks;
+    QByteArray pixels;
+    for (int i = 0; i < picture.height(); ++i)
+        pixels += packRow(picture, topDown ? i : picture.height() - 1 - i, header.bits, masks);
+    const QList<QRgb> palette = header.bits <= 8 ? picture.colorTable() : QList<QRgb>();
+    header.width = picture.width();
+    header.height = topDown ? -picture.height() : picture.height();
+    return file(header, palette, pixels);
+}
+
 } // namespace
 
 QByteArray file(const Header &header, const QList<QRgb> &palette, const QByteArray &pixels)
 {
-    const quint32 pixelOffset = fileHeaderSize + infoHeaderSize + 4 * palette.size();
+    const bool masksAfter = header.size == infoHeaderSize && header.compression == BitFields;
+    const quint32 pixelOffset =
+        fileHeaderSize + header.size + (masksAfter ? 12 : 0) + 4 * palette.size();
     QByteArray out("BM");
     put32(out, pixelOffset + pixels.size());
     put32(out, 0); // reserved
     put32(out, pixelOffset);
-    put32(out, infoHeaderSize);
+    put32(out, header.size);
     put32(out, quint32(header.width));
     put32(out, quint32(header.height));
     put16(out, header.planes);
@@ -81,20 +105,24 @@ QByteArray file(const Header &header, const QList<QRgb> &palette, const QByteArr
     put32(out, 2835);
     put32(out, palette.size());
     put32(out, 0); // every colour is important
+    const int maskCount = masksAfter ? 3 : int(header.size - infoHeaderSize) / 4;
+    for (int i = 0; i < maskCount; ++i)
+        put32(out, header.masks[std::size_t(i)]);
     for (const QRgb colour : palette)
         put32(out, colour & 0xffffff);
     return out + pixels;
 }
 
-QByteArray uncompressed(const QImage &picture, int bits, bool topDown)
+QByteArray uncompressed(const QImage &picture, int bits, bool topDown, quint32 headerSize)
 {
-    QByteArray pixels;
-    for (int i = 0; i < picture.height(); ++i)
-        pixels += packRow(picture, topDown ? i : picture.height() - 1 - i, bits);
-    const QList<QRgb> palette = bits <= 8 ? picture.colorTable() : QList<QRgb>();
-    const Header header{picture.width(), topDown ? -picture.height() : picture.height(),
-                        quint16(bits)};
-    return file(header, palette, pixels);
+    Header header{0, 0, quint16(bits)};
+    header.size = headerSize;
+    return encode(picture, header, topDown);
+}
+
+QByteArray bitFields(const QImage &picture, int bits, const Masks &masks, quint32 headerSize)
+{
+    return encode(picture, {0, 0, quint16(bits), BitFields, 1, headerSize, masks}, false);
 }
 
 QByteArray plain(int width, int height, QRgb colour)

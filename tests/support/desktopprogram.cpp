@@ -30,7 +30,7 @@ DesktopProgram::~DesktopProgram()
     stop();
 }
 
-QString DesktopProgram::start(const QStringList &arguments)
+QString DesktopProgram::start(const QStringList &arguments, const QStringList &settings)
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const char *name : foreignVariables)
@@ -42,6 +42,9 @@ QString DesktopProgram::start(const QStringList &arguments)
     environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime);
     environment.insert(QStringLiteral("DISPLAY"), m_display);
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    for (const QString &setting : settings)
+        environment.insert(setting.section(QLatin1Char('='), 0, 0),
+                           setting.section(QLatin1Char('='), 1));
 
     m_output.clear();
     m_process.setProcessEnvironment(environment);

@@ -17,8 +17,9 @@ public:
     DesktopProgram(const DesktopProgram &) = delete;
     DesktopProgram &operator=(const DesktopProgram &) = delete;
 
-    // Starts the program; an empty string on success, else what went wrong.
-    QString start(const QStringList &arguments = {});
+    // Starts the program, with `settings` added to its environment ("QT_SCALE_FACTOR=2"); an empty
+    // string on success, else what went wrong.
+    QString start(const QStringList &arguments = {}, const QStringList &settings = {});
     void stop();
     // Waits for the program to end by itself; false if it is still running after `timeoutMs`.
     bool waitForFinished(int timeoutMs);

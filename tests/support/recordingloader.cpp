@@ -19,6 +19,8 @@ QPixmap RecordingLoader::loadPicture(const QString &path) const
     reads << path;
     if (failing.contains(path))
         throw catalogue::PictureLoadError(path, QStringLiteral("the file is missing"));
+    if (empty.contains(path))
+        return {};
     if (m_source)
         return m_source->loadPicture(path);
     const int load = static_cast<int>(reads.size()) - 1;

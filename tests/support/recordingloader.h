@@ -10,8 +10,9 @@ class Image;
 
 namespace support {
 
-// A picture loader for tests that records every path it is asked for, nested loads included, and
-// fails the paths in `failing` as a missing file does. Made without a source it reads nothing and
+// A picture loader for tests that records every path it is asked for, nested loads included,
+// fails the paths in `failing` as a missing file does, and answers those in `empty` with an empty
+// picture, as a loader short of memory might. Made without a source it reads nothing and
 // returns a new 32 × 32 picture whose colour tells which load made it; made with one, it hands the
 // load on, to the file loader for instance.
 class RecordingLoader : public catalogue::PictureLoader
@@ -28,6 +29,7 @@ public:
 
     mutable QStringList reads;
     QStringList failing;
+    QStringList empty;
 
 private:
     const catalogue::PictureLoader *m_source = nullptr;

@@ -65,9 +65,15 @@ QImage renderedImage(const toolkit::Image *image)
     return rendered;
 }
 
+void clickAt(QWidget *widget, QPoint point, Qt::MouseButton button)
+{
+    QWidget *window = widget->window();
+    QTest::mouseClick(window->windowHandle(), button, {}, widget->mapTo(window, point));
+}
+
 void clickImage(const toolkit::Image *image, Qt::MouseButton button)
 {
-    QTest::mouseClick(image->host(), button, {}, image->rect().center());
+    clickAt(image->host(), image->rect().center(), button);
 }
 
 void placeImage(toolkit::Image *image, QPoint topLeft)

@@ -26,6 +26,10 @@ namespace support {
 QImage shownImage(const toolkit::Image *image);
 // The image alone as its host paints it: its picture, fitted to its size.
 QImage renderedImage(const toolkit::Image *image);
+// A press and release of `button` at a point of a widget on a shown window, delivered to the
+// window as the window system delivers the pointer, so that Qt maps it to the widget as it maps
+// a real pointer.
+void clickAt(QWidget *widget, QPoint point, Qt::MouseButton button = Qt::LeftButton);
 // A press and release of `button` on the image's centre.
 void clickImage(const toolkit::Image *image, Qt::MouseButton button = Qt::LeftButton);
 // Puts the image's top-left corner at `topLeft` on its host.

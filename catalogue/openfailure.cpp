@@ -1,0 +1,97 @@
+#include "catalogue/openfailure.h"
+
+#include <QFile>
+#include <cerrno>
+#include <cstring>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace catalogue {
+
+namespace {
+
+// What stat() or lstat() says of a path: its mode, or 0 with errno set when there is nothing.
+mode_t modeOf(const QByteArray &path, bool followLinks)
+{
+    struct stat info
+    {};
+    const int got =
+        followLinks ? ::stat(path.constData(), &info) : ::lstat(path.constData(), &info);
+    return got == 0 ? info.st_mode : 0;
+}
+
+QByteArray linkTarget(const QByteArray &link)
+{
+    QByteArray target(4096, Qt::Uninitialized);
+    const ssize_t length = ::readlink(link.constData(), target.data(), target.size());
+    return length < 0 ? QByteArray() : target.left(length);
+}
+
+// Why the first folder on the way to `folder`, itself included, that is a link leads nowhere: to
+// no folder, or round a loop of links. Empty when no link on the way is broken.
+QString brokenLinkOnTheWay(const QByteArray &folder)
+{
+    for (qsizetype end = folder.indexOf('/', 1);; end = folder.indexOf('/', end + 1)) {
+        const QByteArray step = end < 0 ? folder : folder.left(end);
+        if (modeOf(step, true) == 0) {
+            const int why = errno;
+            const QString which = step == folder ? QStringLiteral("its folder \"%1\"")
+                                                 : QStringLiteral("the folder \"%1\" on its path");
+            if (why == ELOOP)
+                return which.arg(QFile::decodeName(step)) +
+                       QStringLiteral(" is a link that leads round a loop of links. Remove the "
+                                      "link, or point it at a folder");
+            if (why == ENOENT && S_ISLNK(modeOf(step, false)))
+                return which.arg(QFile::decodeName(step)) +
+                       QStringLiteral(" is a link to \"%1\", where there is no folder. Remove the "
+                                      "link, or make the folder it points to")
+                           .arg(QFile::decodeName(linkTarget(step)));
+            return {};
+        }
+        if (end < 0)
+            return {};
+    }
+}
+
+QString systemMessage(int error)
+{
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+} // namespace
+
+QString openFailure(const QByteArray &name, int error)
+{
+    const qsizetype slash = name.lastIndexOf('/');
+    const QByteArray folder = slash < 0 ? QByteArray(".") : name.left(qMax(slash, qsizetype(1)));
+    const QString shownFolder = QFile::decodeName(folder);
+    switch (error) {
+    case ENOENT:
+    case ENOTDIR:
+    case ELOOP: {
+        if (const QString link = brokenLinkOnTheWay(folder); !link.isEmpty())
+            return link;
+        if (error == ELOOP)
+            break;
+        const mode_t folderMode = modeOf(folder, true);
+        if (folderMode != 0 && !S_ISDIR(folderMode))
+            return QStringLiteral("its folder \"%1\" is a file, not a folder").arg(shownFolder);
+        if (folderMode == 0)
+            return QStringLiteral("its folder is missing. The sample tiles are put there when "
+                                  "Tolvane is started from the applications menu, or by ./run.sh "
+                                  "in its sources");
+        if (S_ISLNK(modeOf(name, false)))
+            return QStringLiteral("it is a link to a file that is missing");
+        return QStringLiteral("the file is missing");
+    }
+    case EACCES:
+        if (::access(folder.constData(), X_OK) != 0)
+            return QStringLiteral("its folder cannot be read (%1)").arg(systemMessage(error));
+        break;
+    default:
+        break;
+    }
+    return QStringLiteral("the file cannot be read (%1)").arg(systemMessage(error));
+}
+
+} // namespace catalogue
