@@ -98,4 +98,19 @@ std::optional<BoardSlot> boardSlotAt(QPointF point)
     return BoardSlot{BoardSlot::Cell, row->index * boardCells + column->index};
 }
 
+std::pair<int, int> cellRowAndColumn(int index)
+{
+    return {index / boardCells + 1, index % boardCells + 1};
+}
+
+// A horizontal slot has the index of the cell above it; a vertical slot n lies in gap column
+// n / 10, on cell row n % 10.
+std::pair<int, int> cellsBeside(BoardSlot::Kind wall, int index)
+{
+    if (wall == BoardSlot::HorizontalWall)
+        return {index, index + boardCells};
+    const int left = index % boardCells * boardCells + index / boardCells;
+    return {left, left + 1};
+}
+
 } // namespace app

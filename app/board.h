@@ -2,6 +2,7 @@
 
 #include <QPointF>
 #include <optional>
+#include <utility>
 
 namespace toolkit {
 class ControlArray;
@@ -39,5 +40,11 @@ struct BoardSlot
 // centre of a device pixel lies there when the pixel is drawn by that place, its edges being
 // snapped to the nearest pixel boundary.
 std::optional<BoardSlot> boardSlotAt(QPointF point);
+
+// The row and the column of cell `index`, each counted from 1.
+std::pair<int, int> cellRowAndColumn(int index);
+// The two cells a wall slot lies between: above and below a horizontal slot, left and right of a
+// vertical one.
+std::pair<int, int> cellsBeside(BoardSlot::Kind wall, int index);
 
 } // namespace app

@@ -1,5 +1,6 @@
 #include "app/imagenames.h"
 
+#include "app/board.h"
 #include "toolkit/controlarray.h"
 #include "toolkit/image.h"
 
@@ -7,16 +8,33 @@ namespace app {
 
 namespace {
 
-// The file name of the picture the image shows, or where it comes from when no file does.
-QString shownPicture(const toolkit::Image &image)
+// The file name of the picture the image shows, or `unloaded` while it shows the design's.
+QString shownPicture(const toolkit::Image &image, const QString &unloaded)
 {
     const QString &file = image.pictureFile();
-    return file.isEmpty() ? QStringLiteral("design picture") : file;
+    return file.isEmpty() ? unloaded : file;
 }
 
-QString withPicture(const QString &what, const toolkit::Image &image)
+// A board element is empty until a file gives it a picture.
+QString onBoard(const QString &what, const toolkit::Image &image)
 {
-    return what + QStringLiteral(": ") + shownPicture(image);
+    return what + QStringLiteral(": ") + shownPicture(image, QStringLiteral("empty"));
+}
+
+QString sample(const QString &what, const toolkit::Image &image)
+{
+    return what + QStringLiteral(": ") + shownPicture(image, QStringLiteral("design picture"));
+}
+
+QString wallSlot(const QString &what, BoardSlot::Kind wall, const toolkit::Image &image)
+{
+    const auto [first, second] = cellsBeside(wall, image.index());
+    return onBoard(QStringLiteral("%1 %2, between cells %3 and %4")
+                       .arg(what)
+                       .arg(image.index())
+                       .arg(first)
+                       .arg(second),
+                   image);
 }
 
 } // namespace
@@ -29,24 +47,25 @@ ImageNames::ImageNames(const toolkit::ControlArray &cells, const toolkit::Contro
       m_objectSample(objectSample), m_wallSampleH(wallSampleH), m_wallSampleV(wallSampleV)
 {}
 
-// Corner posts always show the design's picture, so their names leave it out.
 QString ImageNames::name(const toolkit::Image &image) const
 {
     const toolkit::ControlArray *array = image.array();
-    if (array == m_cells)
-        return withPicture(QStringLiteral("Cell %1").arg(image.index()), image);
+    if (array == m_cells) {
+        const auto [row, column] = cellRowAndColumn(image.index());
+        return onBoard(
+            QStringLiteral("Cell %1, row %2, column %3").arg(image.index()).arg(row).arg(column),
+            image);
+    }
     if (array == m_hWalls)
-        return withPicture(QStringLiteral("Horizontal wall slot %1").arg(image.index()), image);
+        return wallSlot(QStringLiteral("Horizontal wall slot"), BoardSlot::HorizontalWall, image);
     if (array == m_vWalls)
-        return withPicture(QStringLiteral("Vertical wall slot %1").arg(image.index()), image);
-    if (array == m_corners)
-        return QStringLiteral("Corner post %1").arg(image.index());
+        return wallSlot(QStringLiteral("Vertical wall slot"), BoardSlot::VerticalWall, image);
     if (&image == m_objectSample)
-        return withPicture(QStringLiteral("Object sample"), image);
+        return sample(QStringLiteral("Object sample"), image);
     if (&image == m_wallSampleH)
-        return withPicture(QStringLiteral("Horizontal wall sample"), image);
+        return sample(QStringLiteral("Horizontal wall sample"), image);
     if (&image == m_wallSampleV)
-        return withPicture(QStringLiteral("Vertical wall sample"), image);
+        return sample(QStringLiteral("Vertical wall sample"), image);
     return image.objectName();
 }
 
@@ -54,6 +73,11 @@ bool ImageNames::pressable(const toolkit::Image &image) const
 {
     const toolkit::ControlArray *array = image.array();
     return array && (array == m_cells || array == m_hWalls || array == m_vWalls);
+}
+
+bool ImageNames::decorative(const toolkit::Image &image) const
+{
+    return image.array() == m_corners;
 }
 
 } // namespace app

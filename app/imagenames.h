@@ -8,9 +8,10 @@ class ControlArray;
 
 namespace app {
 
-// What assistive technology calls the window's images: what each is and the picture it shows,
-// e.g. "Cell 37: AngleL.bmp", "Horizontal wall slot 5: WallH.bmp", "Object sample: design
-// picture", "Corner post 12". Cells and wall slots can be pressed, which places a picture there.
+// What assistive technology calls the window's images: what each is, where it lies on the board,
+// and the picture it shows, e.g. "Cell 37, row 4, column 8: AngleL.bmp", "Horizontal wall slot 5,
+// between cells 5 and 15: empty", "Object sample: design picture". Cells and wall slots can be
+// pressed, which places a picture there; corner posts only decorate and are left out.
 class ImageNames : public toolkit::ImageDescriber
 {
 public:
@@ -21,6 +22,7 @@ public:
 
     QString name(const toolkit::Image &image) const override;
     bool pressable(const toolkit::Image &image) const override;
+    bool decorative(const toolkit::Image &image) const override;
 
 private:
     const toolkit::ControlArray *m_cells;

@@ -1,22 +1,30 @@
 #include "baselinewindow.h"
 
-#include "support/windowlayout.h"
+#include "bareboard.h"
 
 #include <QLayout>
 #include <QMenuBar>
+#include <QStandardPaths>
 
 namespace bench {
 
-BaselineWindow::BaselineWindow()
+namespace {
+
+// Looked up once, as the editor looks up its documents folder once: the lookup reads a file.
+const QString &documentsPicture()
+{
+    static const QString file =
+        QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) +
+        QStringLiteral("/pardovine/1UpMushroom.bmp");
+    return file;
+}
+
+} // namespace
+
+BaselineWindow::BaselineWindow() : m_board(new BareBoard(documentsPicture()))
 {
     setWindowTitle(QStringLiteral("Tolvane baseline"));
-    auto *client = new QWidget;
-    client->setFixedSize(layout::clientArea);
-    QPalette palette = client->palette();
-    palette.setColor(QPalette::Window, QColor(layout::cyan));
-    client->setPalette(palette);
-    client->setAutoFillBackground(true);
-    setCentralWidget(client);
+    setCentralWidget(m_board);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     menuBar()->setNativeMenuBar(false);
     menuBar()->addAction(QStringLiteral("Clear Maze"));

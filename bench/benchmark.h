@@ -15,8 +15,9 @@ struct Stage
     QString home;
 };
 
-// Runs every measurement, editor and baseline side by side, and prints the table. Returns the
-// process's exit status: 0 when everything ran (whether or not every target is met).
-int runBenchmark(const Stage &stage);
+// Runs every measurement `runs` times in turn, editor and baselines side by side, and prints each
+// run's table and, after several runs, one table of their ranges. Returns the process's exit
+// status: 0 when everything ran (whether or not every target is met).
+int runBenchmark(const Stage &stage, int runs);
 
 } // namespace bench

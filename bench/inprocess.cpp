@@ -1,12 +1,15 @@
 #include "inprocess.h"
 
+#include "app/application.h"
 #include "app/form1.h"
+#include "bareboard.h"
 #include "baselinewindow.h"
 #include "catalogue/filepictureloader.h"
 #include "catalogue/objectcatalogue.h"
 #include "catalogue/picturepath.h"
 #include "framewatch.h"
 #include "residentmemory.h"
+#include "support/windowlayout.h"
 #include "toolkit/image.h"
 #include "toolkit/imagehost.h"
 #include "toolkit/selector.h"
@@ -51,26 +54,31 @@ void failOnErrorReport(app::Form1 *form)
     });
 }
 
-// A left click as the window system delivers it: press and release on the image's centre, which
-// its host receives.
-void click(const toolkit::Image *image)
+// A left click as the window system delivers it: press and release at `position`, which the widget
+// there receives.
+void click(QWidget *widget, QPointF position)
 {
-    QWidget *widget = image->host();
-    const QPointF centre = QRectF(image->rect()).center();
-    const QPointF global = widget->mapToGlobal(centre);
-    QMouseEvent press(QEvent::MouseButtonPress, centre, global, Qt::LeftButton, Qt::LeftButton,
+    const QPointF global = widget->mapToGlobal(position);
+    QMouseEvent press(QEvent::MouseButtonPress, position, global, Qt::LeftButton, Qt::LeftButton,
                       Qt::NoModifier);
     QApplication::sendEvent(widget, &press);
-    QMouseEvent release(QEvent::MouseButtonRelease, centre, global, Qt::LeftButton, Qt::NoButton,
+    QMouseEvent release(QEvent::MouseButtonRelease, position, global, Qt::LeftButton, Qt::NoButton,
                         Qt::NoModifier);
     QApplication::sendEvent(widget, &release);
 }
 
-// The editor's window, followed through "Clear Maze" from one window to its successor.
+// A click on the image's centre, which its host receives.
+void click(const toolkit::Image *image)
+{
+    click(image->host(), QRectF(image->rect()).center());
+}
+
+// The editor's window, opened as the editor's main() opens it, and followed through "Clear Maze"
+// from one window to its successor. One per process: it sets up the application.
 class Editor
 {
 public:
-    Editor() : m_form(app::Form1::open(m_loader, app::Form1::Reports::SignalOnly)) { follow(); }
+    Editor() : m_form(open(m_loader)) { follow(); }
 
     app::Form1 *form() const { return m_form; }
     const catalogue::FilePictureLoader &loader() const { return m_loader; }
@@ -79,6 +87,13 @@ public:
     void clearMaze() { m_form->mnuClear->trigger(); }
 
 private:
+    // The application's style, icon and accessibility are part of what the editor costs.
+    static app::Form1 *open(const catalogue::PictureLoader &loader)
+    {
+        app::setUpApplication();
+        return app::Form1::open(loader, app::Form1::Reports::SignalOnly);
+    }
+
     void follow()
     {
         failOnErrorReport(m_form);
@@ -158,30 +173,63 @@ int clear(const QString &subject, int rounds)
     return 0;
 }
 
-// Clicks on the cells in turn, each time until the cell's new picture is on the screen; beside
-// it, the same file read and decoded by Qt alone, and read through the editor's picture loader.
+// Clicks on the cells in turn, in the editor and on the bare board of a baseline window beside it,
+// each time until the new picture has gone to the X server; between the clicks, the same file read
+// and decoded by Qt alone, and read through the editor's picture loader. The baseline window shares
+// the editor's application setup (style, icon), which a click on it does not touch.
 int clicks(int count)
 {
     Editor editor;
     FrameWatch frame;
     frame.arm(editor.form());
     frame.wait();
+    // Without a window manager both windows would open at the screen's top-left corner; side by
+    // side, each is wholly on the screen.
+    BaselineWindow bare;
+    bare.move(editor.form()->frameGeometry().right() + 1, 0);
+    bare.show();
+    frame.arm(&bare);
+    frame.wait();
     const QString path = catalogue::picturePath(catalogue::objectFile(1, 1));
     const QString file = editor.loader().filePath(path);
+    if (bare.board()->pictureFile() != file) {
+        std::fprintf(stderr, "the baseline reads %s, not %s\n",
+                     qPrintable(bare.board()->pictureFile()), qPrintable(file));
+        return 1;
+    }
 
-    // The three take turns, so that whatever else the machine does falls on all of them alike.
-    Samples clickMs, handlerMs, decodeMs, loadMs;
-    for (int i = 0; i < count; ++i) {
-        toolkit::Image *cell = editor.form()->Piece.element(i % 100);
+    Samples clickMs, handlerMs, bareMs, decodeMs, loadMs;
+    const auto editorClick = [&](int cell) {
         QElapsedTimer timer;
         timer.start();
-        click(cell);
+        click(editor.form()->Piece.element(cell));
         handlerMs.push_back(elapsedMs(timer));
         frame.arm(editor.form());
-        if (!frame.wait())
-            return 1;
+        const bool shown = frame.wait();
         clickMs.push_back(elapsedMs(timer));
+        return shown;
+    };
+    const auto bareClick = [&](int cell) {
+        const QRectF square(cell % 10 * layout::pitch, cell / 10 * layout::pitch, layout::cellSide,
+                            layout::cellSide);
+        QElapsedTimer timer;
+        timer.start();
+        click(bare.board(), square.center());
+        frame.arm(&bare);
+        const bool shown = frame.wait();
+        bareMs.push_back(elapsedMs(timer));
+        return shown;
+    };
+    // All of them take turns, editor and bare board each going first every other time, so that
+    // whatever else the machine does falls on all of them alike.
+    for (int i = 0; i < count; ++i) {
+        const int cell = i % 100;
+        const bool shown = i % 2 == 0 ? editorClick(cell) && bareClick(cell)
+                                      : bareClick(cell) && editorClick(cell);
+        if (!shown)
+            return 1;
 
+        QElapsedTimer timer;
         timer.start();
         const QImage image(file);
         decodeMs.push_back(elapsedMs(timer));
@@ -192,8 +240,11 @@ int clicks(int count)
         const QPixmap picture = editor.loader().loadPicture(path);
         loadMs.push_back(elapsedMs(timer));
     }
+    if (bare.board()->picture().isNull())
+        return 1;
     print("click", clickMs);
     print("click_handler", handlerMs);
+    print("bare_click", bareMs);
     print("decode", decodeMs);
     print("load", loadMs);
     return 0;

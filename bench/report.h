@@ -4,24 +4,44 @@
 #include <optional>
 #include <vector>
 
+class QTextStream;
+
 namespace bench {
 
-// One line of the benchmark's table: the editor's figure, what it is held against, and whether it
-// meets its target (nothing for a line that only explains another).
-struct ReportRow
+// What a figure is held to, if anything.
+struct Target
 {
-    QString measure;
-    QString editor;
-    QString reference;
-    QString ratio;
-    QString target;
-    std::optional<bool> met;
+    enum Kind
+    {
+        None,
+        RatioToBaseline, // the editor's figure at most `limit` times the baseline's
+        Below,           // the editor's figure under `limit`
+        BaselinePlus     // the editor's figure at most `limit` above the baseline's
+    };
+    Kind kind = None;
+    double limit = 0;
 };
 
-// Prints the rows as a Markdown table to standard output.
-void printReport(const std::vector<ReportRow> &rows);
+// One figure of one run: the editor's, the bare Qt program's doing the same work, and the picture
+// file's read and decode alone, in milliseconds or in KiB.
+struct Figure
+{
+    enum Unit
+    {
+        Milliseconds,
+        KiB
+    };
+    QString measure;
+    Unit unit;
+    double editor;
+    std::optional<double> baseline;
+    std::optional<double> readDecode;
+    Target target;
+};
 
-QString milliseconds(double ms);
-QString mebibytes(double kib);
+// Prints, as a Markdown table, the figures of one run or more, each line the same measure in every
+// run. Over several runs a cell shows the range from the lowest to the highest value, and a target
+// is met only when every run meets it.
+void printReport(QTextStream &out, const std::vector<std::vector<Figure>> &runs);
 
 } // namespace bench

@@ -4,6 +4,8 @@
 
 #include <QFile>
 #include <QImage>
+#include <QRegularExpression>
+#include <QXmlStreamReader>
 #include <QtTest>
 #include <functional>
 
@@ -129,6 +131,7 @@ private slots:
     void programIcon();
     void desktopIcon_data();
     void desktopIcon();
+    void scalableIcon();
 
 private:
     void addBitmapRows();
@@ -388,6 +391,42 @@ void TestDesignPictures::desktopIcon()
             }
         }
     }
+}
+
+// The scalable icon: the window icon's figure as unit squares on a 32-unit canvas, filled in by
+// reading its shapes (rectangles, as the design-picture tool writes them), nothing outside it.
+void TestDesignPictures::scalableIcon()
+{
+    QFile file(assetPath("icons/tolvane.svg"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QImage drawn(32, 32, QImage::Format_ARGB32);
+    drawn.fill(Qt::transparent);
+    const QRegularExpression rectangle(QStringLiteral("^M(\\d+) (\\d+)h(\\d+)v(\\d+)h-\\3z"));
+    QXmlStreamReader svg(&file);
+    while (svg.readNextStartElement()) {
+        const QXmlStreamAttributes attributes = svg.attributes();
+        if (svg.name() == QLatin1String("svg")) {
+            QCOMPARE(attributes.value("viewBox"), QLatin1String("0 0 32 32"));
+            continue;
+        }
+        QCOMPARE(svg.name(), QLatin1String("path"));
+        const QColor fill(attributes.value("fill"));
+        QString shapes = attributes.value("d").toString();
+        for (QRegularExpressionMatch m; (m = rectangle.match(shapes)).hasMatch();
+             shapes.remove(0, m.capturedLength())) {
+            const auto at = [&m](int n) { return m.captured(n).toInt(); };
+            for (int y = at(2); y < at(2) + at(4); ++y) {
+                for (int x = at(1); x < at(1) + at(3); ++x)
+                    drawn.setPixel(x, y, fill.rgb());
+            }
+        }
+        QVERIFY2(shapes.isEmpty(), qPrintable("not a rectangle: " + shapes));
+        svg.skipCurrentElement();
+    }
+    QVERIFY2(!svg.hasError(), qPrintable(svg.errorString()));
+    QCOMPARE(drawn, QImage(assetPath("tolvane.png"))
+                        .scaled(32, 32, Qt::IgnoreAspectRatio, Qt::FastTransformation)
+                        .convertToFormat(QImage::Format_ARGB32));
 }
 
 QTEST_GUILESS_MAIN(TestDesignPictures)

@@ -16,6 +16,8 @@ public:
     virtual QString name(const Image &image) const = 0;
     // Whether the image takes clicks that do something, so that a press of it is offered.
     virtual bool pressable(const Image &image) const = 0;
+    // Whether the image only decorates, so that assistive technology is not told of it.
+    virtual bool decorative(const Image &image) const = 0;
 };
 
 } // namespace toolkit

@@ -1,6 +1,7 @@
 #include "toolkit/imagehostaccessible.h"
 
 #include "toolkit/image.h"
+#include "toolkit/imagedescriber.h"
 #include "toolkit/imagehost.h"
 
 #include <algorithm>
@@ -16,9 +17,18 @@ ImageHost *ImageHostAccessible::host() const
     return static_cast<ImageHost *>(widget());
 }
 
+bool ImageHostAccessible::told(const Image *image) const
+{
+    const ImageDescriber *describer = host()->describer();
+    return !describer || !describer->decorative(*image);
+}
+
 int ImageHostAccessible::childCount() const
 {
-    return QAccessibleWidget::childCount() + static_cast<int>(host()->images().size());
+    const auto &images = host()->images();
+    return QAccessibleWidget::childCount() +
+           static_cast<int>(std::count_if(images.begin(), images.end(),
+                                          [this](const Image *image) { return told(image); }));
 }
 
 QAccessibleInterface *ImageHostAccessible::child(int index) const
@@ -26,9 +36,12 @@ QAccessibleInterface *ImageHostAccessible::child(int index) const
     const int widgets = QAccessibleWidget::childCount();
     if (index < widgets)
         return QAccessibleWidget::child(index);
-    const auto &images = host()->images();
-    const auto image = static_cast<std::size_t>(index - widgets);
-    return image < images.size() ? QAccessible::queryAccessibleInterface(images[image]) : nullptr;
+    int count = widgets;
+    for (Image *image : host()->images()) {
+        if (told(image) && count++ == index)
+            return QAccessible::queryAccessibleInterface(image);
+    }
+    return nullptr;
 }
 
 int ImageHostAccessible::indexOfChild(const QAccessibleInterface *child) const
@@ -39,16 +52,21 @@ int ImageHostAccessible::indexOfChild(const QAccessibleInterface *child) const
     const auto found = std::find(images.begin(), images.end(), child->object());
     if (found == images.end())
         return QAccessibleWidget::indexOfChild(child);
-    return QAccessibleWidget::childCount() + static_cast<int>(found - images.begin());
+    if (!told(*found))
+        return -1;
+    return QAccessibleWidget::childCount() +
+           static_cast<int>(std::count_if(images.begin(), found,
+                                          [this](const Image *image) { return told(image); }));
 }
 
-// Child widgets lie above the images; of the images, the topmost one there.
+// Child widgets lie above the images; of the images, the topmost one there, unless it only
+// decorates.
 QAccessibleInterface *ImageHostAccessible::childAt(int x, int y) const
 {
     if (QAccessibleInterface *widget = QAccessibleWidget::childAt(x, y))
         return widget;
     Image *image = host()->imageAt(host()->window()->mapFromGlobal(QPointF(x, y)));
-    return image ? QAccessible::queryAccessibleInterface(image) : nullptr;
+    return image && told(image) ? QAccessible::queryAccessibleInterface(image) : nullptr;
 }
 
 } // namespace toolkit

@@ -4,10 +4,12 @@
 
 namespace toolkit {
 
+class Image;
 class ImageHost;
 
 // What assistive technology sees of an image host: the widget, with its windowless images as
-// children after its child widgets, in the order the host paints them.
+// children after its child widgets, in the order the host paints them; images that only decorate
+// are left out.
 class ImageHostAccessible : public QAccessibleWidget
 {
 public:
@@ -20,6 +22,7 @@ public:
 
 private:
     ImageHost *host() const;
+    bool told(const Image *image) const;
 };
 
 } // namespace toolkit

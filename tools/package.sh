@@ -18,7 +18,7 @@ CXXFLAGS="$(dpkg-buildflags --get CXXFLAGS) $(dpkg-buildflags --get CPPFLAGS)"
 LDFLAGS=$(dpkg-buildflags --get LDFLAGS)
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
     -DCMAKE_CXX_FLAGS="$CXXFLAGS" -DCMAKE_EXE_LINKER_FLAGS="$LDFLAGS" \
-    -DTOLVANE_TOOLS=ON -DBUILD_TESTING=OFF >/dev/null
+    -DBUILD_TESTING=OFF >/dev/null
 cmake --build "$build" -j"$(nproc)" --target tolvane tolvane-tiles
 rm -rf "$stage"
 DESTDIR=$stage cmake --install "$build" >/dev/null

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building and running (and, with "test", testing) Tolvane
 # needs, where they are missing, then configures and builds into build/: with "run" only the
-# editor, with "test" everything, the tile generator and the design-picture tool included.
+# editor and the tile tool, with "test" everything, the design-picture tool included.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -17,5 +17,5 @@ if [ "${1:-}" = test ]; then
     cmake --build build -j"$(nproc)"
 else
     cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
-    cmake --build build -j"$(nproc)" --target tolvane
+    cmake --build build -j"$(nproc)" --target tolvane tolvane-tiles
 fi

@@ -143,14 +143,14 @@ AccessibleObject AccessibleTreeTest::clientArea() const
     return find(m_window, [&](const AccessibleObject &object) {
         const QList<AccessibleObject> children = m_bus.children(object);
         return std::any_of(children.begin(), children.end(), [&](const AccessibleObject &child) {
-            return m_bus.name(child).startsWith(QStringLiteral("Cell 0: "));
+            return m_bus.name(child).startsWith(QStringLiteral("Cell 0, "));
         });
     });
 }
 
 QString AccessibleTreeTest::cellName(const AccessibleObject &client, int index) const
 {
-    const QString prefix = QStringLiteral("Cell %1: ").arg(index);
+    const QString prefix = QStringLiteral("Cell %1, ").arg(index);
     for (const AccessibleObject &child : m_bus.children(client)) {
         const QString name = m_bus.name(child);
         if (name.startsWith(prefix))
@@ -186,7 +186,7 @@ void AccessibleTreeTest::selectorsAndCommandAreNamed()
           qPrintable(m_bus.description(command)));
 }
 
-// 100 cells, 90 + 90 wall slots, 81 corner posts and three samples.
+// 100 cells, 90 + 90 wall slots and three samples; no corner post.
 void AccessibleTreeTest::clientAreaHoldsEveryImage()
 {
     const AccessibleObject client = clientArea();
@@ -201,13 +201,13 @@ void AccessibleTreeTest::clientAreaHoldsEveryImage()
     }
     qInfo("client area children by role: %s",
           qPrintable(QDebug::toString(roles).remove(QStringLiteral("QMap"))));
-    QCOMPARE(names.size(), 364);
+    QCOMPARE(names.size(), 283);
     QCOMPARE(roles.value(QStringLiteral("push button")), 100 + 90 + 90);
     for (const char *name :
-         {"Cell 37: design picture", "Horizontal wall slot 5: design picture",
-          "Vertical wall slot 12: design picture", "Corner post 12",
-          "Object sample: design picture", "Horizontal wall sample: design picture",
-          "Vertical wall sample: design picture"}) {
+         {"Cell 37, row 4, column 8: empty",
+          "Horizontal wall slot 5, between cells 5 and 15: empty",
+          "Vertical wall slot 12, between cells 21 and 22: empty", "Object sample: design picture",
+          "Horizontal wall sample: design picture", "Vertical wall sample: design picture"}) {
         QVERIFY2(names.contains(QString::fromLatin1(name)), name);
         qInfo("image child: %s", name);
     }
@@ -217,27 +217,27 @@ void AccessibleTreeTest::clientAreaHoldsEveryImage()
 void AccessibleTreeTest::pressingACellPlacesThePicture()
 {
     const AccessibleObject client = clientArea();
-    const QString before = QStringLiteral("Cell 37: design picture");
+    const QString before = QStringLiteral("Cell 37, row 4, column 8: empty");
     const AccessibleObject cell =
         find(client, [&](const AccessibleObject &object) { return m_bus.name(object) == before; });
     QVERIFY(!cell.path.isEmpty());
     QCOMPARE(m_bus.actionNames(cell), QStringList{QStringLiteral("Press")});
     QVERIFY(m_bus.doAction(cell, QStringLiteral("Press")));
-    const QString after = QStringLiteral("Cell 37: 1UpMushroom.bmp");
+    const QString after = QStringLiteral("Cell 37, row 4, column 8: 1UpMushroom.bmp");
     QCOMPARE(waitFor<QString>([&] {
                  const QString name = m_bus.name(cell);
                  return name == before ? QString() : name;
              }),
              after);
     qInfo("pressed \"%s\", now \"%s\"", qPrintable(before), qPrintable(m_bus.name(cell)));
-    QCOMPARE(cellName(client, 36), QStringLiteral("Cell 36: design picture"));
+    QCOMPARE(cellName(client, 36), QStringLiteral("Cell 36, row 4, column 7: empty"));
 }
 
 // While a report is open, no press of a cell or the menu command, nor a selector's value, gets in.
 void AccessibleTreeTest::aReportTakesEveryPressAway()
 {
     QVERIFY(m_pictures.remove(QStringLiteral("1UpMushroom.bmp")));
-    const AccessibleObject cell = findNamed(QStringLiteral("Cell 38: design picture"));
+    const AccessibleObject cell = findNamed(QStringLiteral("Cell 38, row 4, column 9: empty"));
     QVERIFY(m_bus.doAction(cell, QStringLiteral("Press")));
     QVERIFY(waitFor<bool>([this] { return m_bus.children(m_program).size() == 2; }));
     for (int press = 0; press < 300; ++press)
@@ -246,7 +246,7 @@ void AccessibleTreeTest::aReportTakesEveryPressAway()
     const AccessibleObject types = findNamed(QStringLiteral("Object type"));
     m_bus.setValue(types, 5);
     QCOMPARE(m_bus.description(types), QStringLiteral("1UpMushroom.bmp"));
-    QCOMPARE(m_bus.name(cell), QStringLiteral("Cell 38: design picture"));
+    QCOMPARE(m_bus.name(cell), QStringLiteral("Cell 38, row 4, column 9: empty"));
     QCOMPARE(m_bus.children(m_program).size(), 2);
 }
 

@@ -5,8 +5,10 @@
 //   tolvane-design-pictures <assets folder>
 
 #include "bitmapfile.h"
+#include "vectoricon.h"
 
 #include <QDir>
+#include <QFile>
 #include <QImage>
 #include <array>
 #include <cstdio>
@@ -147,8 +149,15 @@ QImage largeIcon(const Picture &sample)
     return icon;
 }
 
+bool writeFile(const QByteArray &content, const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(content) == content.size();
+}
+
 // The icon at each size, each pixel of a drawing a whole square of pixels so that every size is
-// crisp: the small drawing at 16 and 48, the object sample at 32 and its multiples.
+// crisp: the small drawing at 16 and 48, the object sample at 32 and its multiples, and as vector
+// shapes for any other size.
 bool writeIcons(const Picture &sample, const std::string &folder)
 {
     const QImage small = smallIcon();
@@ -163,7 +172,7 @@ bool writeIcons(const Picture &sample, const std::string &folder)
     for (const int size : {32, 128, 256})
         written = written &&
                   enlarged(large, size).save(icons + QStringLiteral("tolvane-%1.png").arg(size));
-    return written;
+    return written && writeFile(vectorIcon(large), icons + QStringLiteral("tolvane.svg"));
 }
 
 } // namespace
