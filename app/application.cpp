@@ -2,6 +2,7 @@
 
 #include "app/formdesign.h"
 #include "toolkit/accessiblefactory.h"
+#include "translations/translators.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -30,6 +31,7 @@ public:
 
 void setUpApplication()
 {
+    translations::installTranslators(*QCoreApplication::instance());
     QApplication::setApplicationName(QStringLiteral("Tolvane"));
     QApplication::setDesktopFileName(QStringLiteral("io.github.tolvane.Tolvane"));
     // One icon for every window: an icon made for each window would leave its pixmaps behind in

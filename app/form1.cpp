@@ -93,7 +93,7 @@ Form1::Form1(const catalogue::PictureLoader &loader, Reports reports)
     m_client->setDescriber(std::make_unique<ImageNames>(Piece, HWall, VWall, Corner, ObjSample,
                                                         WallSampleH, WallSampleV));
     nameSelectors(*ObjScrollH, *ObjScrollV, *WallScrollH, *WallScrollV);
-    mnuClear->setStatusTip(QStringLiteral("Empties the board"));
+    mnuClear->setStatusTip(tr("Empties the board"));
 
     Form_Load();
     connectHandlers();

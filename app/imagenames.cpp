@@ -4,6 +4,8 @@
 #include "toolkit/controlarray.h"
 #include "toolkit/image.h"
 
+#include <QCoreApplication>
+
 namespace app {
 
 namespace {
@@ -16,25 +18,38 @@ QString shownPicture(const toolkit::Image &image, const QString &unloaded)
 }
 
 // A board element is empty until a file gives it a picture.
-QString onBoard(const QString &what, const toolkit::Image &image)
+QString cellName(const toolkit::Image &image)
 {
-    return what + QStringLiteral(": ") + shownPicture(image, QStringLiteral("empty"));
+    const auto [row, column] = cellRowAndColumn(image.index());
+    //: %4 is the picture file the cell shows ("AngleL.bmp"), or "empty".
+    return QCoreApplication::translate("ImageNames", "Cell %1, row %2, column %3: %4")
+        .arg(image.index())
+        .arg(row)
+        .arg(column)
+        .arg(shownPicture(image, QCoreApplication::translate("ImageNames", "empty", "a cell")));
 }
 
-QString sample(const QString &what, const toolkit::Image &image)
-{
-    return what + QStringLiteral(": ") + shownPicture(image, QStringLiteral("design picture"));
-}
-
-QString wallSlot(const QString &what, BoardSlot::Kind wall, const toolkit::Image &image)
+QString wallSlotName(BoardSlot::Kind wall, const toolkit::Image &image)
 {
     const auto [first, second] = cellsBeside(wall, image.index());
-    return onBoard(QStringLiteral("%1 %2, between cells %3 and %4")
-                       .arg(what)
-                       .arg(image.index())
-                       .arg(first)
-                       .arg(second),
-                   image);
+    //: %4 is the picture file the wall slot shows ("WallH.bmp"), or "empty".
+    return (wall == BoardSlot::HorizontalWall
+                ? QCoreApplication::translate(
+                      "ImageNames", "Horizontal wall slot %1, between cells %2 and %3: %4")
+                : QCoreApplication::translate("ImageNames",
+                                              "Vertical wall slot %1, between cells %2 and %3: %4"))
+        .arg(image.index())
+        .arg(first)
+        .arg(second)
+        .arg(
+            shownPicture(image, QCoreApplication::translate("ImageNames", "empty", "a wall slot")));
+}
+
+// `name` with its %1 standing for the picture file the sample shows.
+QString sampleName(const QString &name, const toolkit::Image &image)
+{
+    return name.arg(
+        shownPicture(image, QCoreApplication::translate("ImageNames", "design picture")));
 }
 
 } // namespace
@@ -50,22 +65,21 @@ ImageNames::ImageNames(const toolkit::ControlArray &cells, const toolkit::Contro
 QString ImageNames::name(const toolkit::Image &image) const
 {
     const toolkit::ControlArray *array = image.array();
-    if (array == m_cells) {
-        const auto [row, column] = cellRowAndColumn(image.index());
-        return onBoard(
-            QStringLiteral("Cell %1, row %2, column %3").arg(image.index()).arg(row).arg(column),
-            image);
-    }
+    if (array == m_cells)
+        return cellName(image);
     if (array == m_hWalls)
-        return wallSlot(QStringLiteral("Horizontal wall slot"), BoardSlot::HorizontalWall, image);
+        return wallSlotName(BoardSlot::HorizontalWall, image);
     if (array == m_vWalls)
-        return wallSlot(QStringLiteral("Vertical wall slot"), BoardSlot::VerticalWall, image);
+        return wallSlotName(BoardSlot::VerticalWall, image);
+    //: %1 is the picture file the sample shows, or "design picture" before the first selection.
     if (&image == m_objectSample)
-        return sample(QStringLiteral("Object sample"), image);
+        return sampleName(QCoreApplication::translate("ImageNames", "Object sample: %1"), image);
     if (&image == m_wallSampleH)
-        return sample(QStringLiteral("Horizontal wall sample"), image);
+        return sampleName(QCoreApplication::translate("ImageNames", "Horizontal wall sample: %1"),
+                          image);
     if (&image == m_wallSampleV)
-        return sample(QStringLiteral("Vertical wall sample"), image);
+        return sampleName(QCoreApplication::translate("ImageNames", "Vertical wall sample: %1"),
+                          image);
     return image.objectName();
 }
 

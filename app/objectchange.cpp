@@ -10,6 +10,7 @@
 #include "toolkit/image.h"
 #include "toolkit/selector.h"
 
+#include <QCoreApplication>
 #include <QScopeGuard>
 #include <stdexcept>
 #include <utility>
@@ -103,7 +104,8 @@ void Form1::loadPictureInto(Image &object, const QString &fileName)
     const QString path = catalogue::picturePath(fileName);
     const QPixmap picture = m_loader.loadPicture(path);
     if (picture.isNull())
-        throw catalogue::PictureLoadError(path, QStringLiteral("it came out as an empty picture"));
+        throw catalogue::PictureLoadError(
+            path, QCoreApplication::translate("PictureLoad", "it came out as an empty picture"));
     object.setPicture(picture, fileName);
 }
 

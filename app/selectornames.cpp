@@ -4,6 +4,7 @@
 #include "catalogue/wallcatalogue.h"
 #include "toolkit/selector.h"
 
+#include <QCoreApplication>
 #include <QScrollBar>
 
 namespace app {
@@ -23,21 +24,22 @@ QString objectPicture(int type, const Selector &variants)
 
 QString typeDescription(const Selector &types, const Selector &variants)
 {
-    return catalogue::variantCount(types.Value()) > 0 ? objectPicture(types.Value(), variants)
-                                                      : QStringLiteral("no object type");
+    return catalogue::variantCount(types.Value()) > 0
+               ? objectPicture(types.Value(), variants)
+               : QCoreApplication::translate("SelectorNames", "no object type");
 }
 
 QString variantDescription(const Selector &types, const Selector &variants)
 {
     if (!variants.Enabled() || catalogue::variantCount(types.Value()) < 2)
-        return QStringLiteral("no variants");
+        return QCoreApplication::translate("SelectorNames", "no variants");
     return objectPicture(types.Value(), variants);
 }
 
 QString wallDescription(const Selector &walls, catalogue::Orientation orientation)
 {
     const QString file = catalogue::wallFile(walls.Value(), orientation);
-    return file.isEmpty() ? QStringLiteral("no wall type") : file;
+    return file.isEmpty() ? QCoreApplication::translate("SelectorNames", "no wall type") : file;
 }
 
 void describe(const Selector &selector, const QString &description)
@@ -51,10 +53,14 @@ void describe(const Selector &selector, const QString &description)
 void nameSelectors(Selector &types, Selector &variants, Selector &horizontalWalls,
                    Selector &verticalWalls)
 {
-    types.scrollBar()->setAccessibleName(QStringLiteral("Object type"));
-    variants.scrollBar()->setAccessibleName(QStringLiteral("Object variant"));
-    horizontalWalls.scrollBar()->setAccessibleName(QStringLiteral("Horizontal wall type"));
-    verticalWalls.scrollBar()->setAccessibleName(QStringLiteral("Vertical wall type"));
+    types.scrollBar()->setAccessibleName(
+        QCoreApplication::translate("SelectorNames", "Object type"));
+    variants.scrollBar()->setAccessibleName(
+        QCoreApplication::translate("SelectorNames", "Object variant"));
+    horizontalWalls.scrollBar()->setAccessibleName(
+        QCoreApplication::translate("SelectorNames", "Horizontal wall type"));
+    verticalWalls.scrollBar()->setAccessibleName(
+        QCoreApplication::translate("SelectorNames", "Vertical wall type"));
 }
 
 void describeSelectors(const Selector &types, const Selector &variants,

@@ -2,6 +2,8 @@
 
 #include "catalogue/bitmapheader.h"
 
+#include <QCoreApplication>
+#include <QLocale>
 #include <QtEndian>
 #include <cmath>
 
@@ -73,16 +75,20 @@ bool rleStreamComplete(const QByteArray &data, qint64 at, qint64 height, int bit
     return true;
 }
 
+// `why`, one of the texts marked for translation below, as a cause of its own.
 QString notAPicture(const char *why)
 {
-    return QStringLiteral("it is not a picture: ") + QLatin1String(why);
+    //: %1 says what is wrong with the file ("it is not a Windows bitmap").
+    return QCoreApplication::translate("PictureLoad", "it is not a picture: %1")
+        .arg(QCoreApplication::translate("PictureLoad", why));
 }
 
 // `bytes` in MiB, rounded up to hundredths so that a picture just over the limit does not read as
-// taking exactly the limit.
+// taking exactly the limit; written as the locale writes numbers ("1.01", "1,01").
 QString mebibytes(qint64 bytes)
 {
-    return QString::number(std::ceil(static_cast<double>(bytes) * 100 / (1 << 20)) / 100, 'g', 6);
+    return QLocale().toString(std::ceil(static_cast<double>(bytes) * 100 / (1 << 20)) / 100, 'g',
+                              6);
 }
 
 } // namespace
@@ -91,44 +97,53 @@ QString checkBitmap(const QByteArray &data)
 {
     const qint64 size = data.size();
     if (size < bitmapFileHeaderSize + 4 || data[0] != 'B' || data[1] != 'M')
-        return notAPicture("it is not a Windows bitmap");
+        return notAPicture(QT_TRANSLATE_NOOP("PictureLoad", "it is not a Windows bitmap"));
     const quint32 headerSize = qFromLittleEndian<quint32>(data.constData() + bitmapFileHeaderSize);
     if (!knownHeaderSize(headerSize))
-        return notAPicture("its bitmap header is of an unknown kind");
+        return notAPicture(
+            QT_TRANSLATE_NOOP("PictureLoad", "its bitmap header is of an unknown kind"));
     if (size < bitmapFileHeaderSize + headerSize)
-        return notAPicture("the file ends inside its header");
+        return notAPicture(QT_TRANSLATE_NOOP("PictureLoad", "the file ends inside its header"));
 
     const BitmapHeader header = readBitmapHeader(data);
     const qint64 width = header.width;
     const qint64 height = header.rows();
     if (width <= 0 || height == 0 || header.planes != 1)
-        return notAPicture("its header declares no valid picture size");
+        return notAPicture(
+            QT_TRANSLATE_NOOP("PictureLoad", "its header declares no valid picture size"));
     if (width > maxPictureSide || height > maxPictureSide)
-        return QStringLiteral("it declares a picture of %1 × %2 pixels, larger than %3 × %3")
+        return QCoreApplication::translate("PictureLoad",
+                                           "it declares a picture of %1 × %2 pixels, larger than "
+                                           "%3 × %3")
             .arg(width)
             .arg(height)
             .arg(maxPictureSide);
     if (const qint64 bytes = width * height * 4; bytes > maxPictureBytes)
-        return QStringLiteral("it declares a picture of %1 × %2 pixels, which would take %3 MiB of "
-                              "memory; a picture may take at most %4 MiB (%5 × %5 pixels)")
+        return QCoreApplication::translate(
+                   "PictureLoad", "it declares a picture of %1 × %2 pixels, which would take %3 "
+                                  "MiB of memory; a picture may take at most %4 MiB (%5 × %5 "
+                                  "pixels)")
             .arg(width)
             .arg(height)
             .arg(mebibytes(bytes), mebibytes(maxPictureBytes))
             .arg(static_cast<int>(std::sqrt(maxPictureBytes / 4)));
     if (!knownDepth(header.bits) || !depthFitsCompression(header.bits, header.compression))
-        return notAPicture("its pixel format is not supported");
+        return notAPicture(QT_TRANSLATE_NOOP("PictureLoad", "its pixel format is not supported"));
     if (size < header.headersEnd)
-        return notAPicture("the file ends inside its header");
+        return notAPicture(QT_TRANSLATE_NOOP("PictureLoad", "the file ends inside its header"));
 
     const qint64 pixelOffset = header.pixelOffset;
     if (pixelOffset < bitmapFileHeaderSize + headerSize || pixelOffset >= size)
-        return notAPicture("the file is shorter than its header says");
+        return notAPicture(
+            QT_TRANSLATE_NOOP("PictureLoad", "the file is shorter than its header says"));
     if (header.compression == Rgb || header.compression == BitFields) {
         const qint64 rowBytes = (width * header.bits + 31) / 32 * 4;
         if (header.pixelStart() + rowBytes * height > size)
-            return notAPicture("the file is shorter than its header says");
+            return notAPicture(
+                QT_TRANSLATE_NOOP("PictureLoad", "the file is shorter than its header says"));
     } else if (!rleStreamComplete(data, pixelOffset, height, header.bits)) {
-        return notAPicture("the file ends inside its compressed pixel data");
+        return notAPicture(
+            QT_TRANSLATE_NOOP("PictureLoad", "the file ends inside its compressed pixel data"));
     }
     return {};
 }

@@ -7,6 +7,7 @@
 #include "catalogue/picturepath.h"
 #include "catalogue/regularfile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <new>
 
@@ -29,9 +30,12 @@ QByteArray readPictureFile(const QByteArray &name)
     case RegularFile::Failed:
         throw PictureLoadError(shownName, openFailure(name, file.error));
     case RegularFile::NotRegular:
-        throw PictureLoadError(shownName, QStringLiteral("it is not a picture file"));
+        throw PictureLoadError(
+            shownName, QCoreApplication::translate("PictureLoad", "it is not a picture file"));
     case RegularFile::TooLarge:
-        throw PictureLoadError(shownName, QStringLiteral("it is too large to be a tile picture"));
+        throw PictureLoadError(
+            shownName,
+            QCoreApplication::translate("PictureLoad", "it is too large to be a tile picture"));
     }
     return std::move(file.data);
 }
@@ -76,7 +80,9 @@ QPixmap FilePictureLoader::loadPicture(const QString &path) const
         return picture;
     } catch (const std::bad_alloc &) {
         // Qt's containers throw this where a picture's pixels come back empty instead.
-        throw PictureLoadError(shownName, QStringLiteral("there is not enough memory to load it"));
+        throw PictureLoadError(
+            shownName,
+            QCoreApplication::translate("PictureLoad", "there is not enough memory to load it"));
     }
 }
 

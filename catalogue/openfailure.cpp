@@ -1,5 +1,6 @@
 #include "catalogue/openfailure.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <cerrno>
 #include <cstring>
@@ -35,17 +36,29 @@ QString brokenLinkOnTheWay(const QByteArray &folder)
         const QByteArray step = end < 0 ? folder : folder.left(end);
         if (modeOf(step, true) == 0) {
             const int why = errno;
-            const QString which = step == folder ? QStringLiteral("its folder \"%1\"")
-                                                 : QStringLiteral("the folder \"%1\" on its path");
+            const bool itsOwn = step == folder;
+            const QString shownStep = QFile::decodeName(step);
             if (why == ELOOP)
-                return which.arg(QFile::decodeName(step)) +
-                       QStringLiteral(" is a link that leads round a loop of links. Remove the "
-                                      "link, or point it at a folder");
+                return (itsOwn
+                            ? QCoreApplication::translate(
+                                  "PictureLoad", "its folder \"%1\" is a link that leads round a "
+                                                 "loop of links. Remove the link, or point it "
+                                                 "at a folder")
+                            : QCoreApplication::translate(
+                                  "PictureLoad", "the folder \"%1\" on its path is a link that "
+                                                 "leads round a loop of links. Remove the "
+                                                 "link, or point it at a folder"))
+                    .arg(shownStep);
             if (why == ENOENT && S_ISLNK(modeOf(step, false)))
-                return which.arg(QFile::decodeName(step)) +
-                       QStringLiteral(" is a link to \"%1\", where there is no folder. Remove the "
-                                      "link, or make the folder it points to")
-                           .arg(QFile::decodeName(linkTarget(step)));
+                return (itsOwn ? QCoreApplication::translate(
+                                     "PictureLoad", "its folder \"%1\" is a link to \"%2\", where "
+                                                    "there is no folder. Remove the link, or make "
+                                                    "the folder it points to")
+                               : QCoreApplication::translate(
+                                     "PictureLoad", "the folder \"%1\" on its path is a link to "
+                                                    "\"%2\", where there is no folder. Remove "
+                                                    "the link, or make the folder it points to"))
+                    .arg(shownStep, QFile::decodeName(linkTarget(step)));
             return {};
         }
         if (end < 0)
@@ -75,23 +88,29 @@ QString openFailure(const QByteArray &name, int error)
             break;
         const mode_t folderMode = modeOf(folder, true);
         if (folderMode != 0 && !S_ISDIR(folderMode))
-            return QStringLiteral("its folder \"%1\" is a file, not a folder").arg(shownFolder);
+            return QCoreApplication::translate("PictureLoad",
+                                               "its folder \"%1\" is a file, not a folder")
+                .arg(shownFolder);
         if (folderMode == 0)
-            return QStringLiteral("its folder is missing. The sample tiles are put there when "
-                                  "Tolvane is started from the applications menu, or by ./run.sh "
-                                  "in its sources");
+            return QCoreApplication::translate(
+                "PictureLoad", "its folder is missing. The sample tiles are put there when "
+                               "Tolvane is started from the applications menu, or by ./run.sh in "
+                               "its sources");
         if (S_ISLNK(modeOf(name, false)))
-            return QStringLiteral("it is a link to a file that is missing");
-        return QStringLiteral("the file is missing");
+            return QCoreApplication::translate("PictureLoad",
+                                               "it is a link to a file that is missing");
+        return QCoreApplication::translate("PictureLoad", "the file is missing");
     }
     case EACCES:
         if (::access(folder.constData(), X_OK) != 0)
-            return QStringLiteral("its folder cannot be read (%1)").arg(systemMessage(error));
+            return QCoreApplication::translate("PictureLoad", "its folder cannot be read (%1)")
+                .arg(systemMessage(error));
         break;
     default:
         break;
     }
-    return QStringLiteral("the file cannot be read (%1)").arg(systemMessage(error));
+    return QCoreApplication::translate("PictureLoad", "the file cannot be read (%1)")
+        .arg(systemMessage(error));
 }
 
 } // namespace catalogue

@@ -6,6 +6,7 @@
 #include "catalogue/pictureloader.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QImageReader>
 #include <QScopeGuard>
 #include <QtEndian>
@@ -40,9 +41,13 @@ QImage decodeWithQt(const QByteArray &data, const BitmapHeader &header, const QS
     buffer.setData(data);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer, "bmp");
+    // Qt's own words for what went wrong, from Qt's catalogue, are quoted as they are.
     const auto notAPicture = [&] {
-        return PictureLoadError(name, QStringLiteral("it is not a picture: ") +
-                                          reader.errorString().toLower());
+        //: %1 is Qt's message for why its decoder failed ("Unable to read image data").
+        return PictureLoadError(
+            name, QCoreApplication::translate("PictureLoad",
+                                              "it is not a picture: it cannot be decoded (%1)")
+                      .arg(reader.errorString()));
     };
     const QImage::Format format = reader.imageFormat();
     if (format == QImage::Format_Invalid)
@@ -64,7 +69,9 @@ QImage decodeWithQt(const QByteArray &data, const BitmapHeader &header, const QS
 
 QString noMemoryFor(QSize size)
 {
-    return QStringLiteral("there is not enough memory for a picture of %1 × %2 pixels")
+    return QCoreApplication::translate("PictureLoad",
+                                       "there is not enough memory for a picture of %1 × %2 "
+                                       "pixels")
         .arg(size.width())
         .arg(size.height());
 }

@@ -52,6 +52,8 @@ QImage contactSheet()
                  QImage::Format_RGB888);
     sheet.fill(ground);
     QPainter painter(&sheet);
+    // English in every language: the pixel font has no letters beyond ASCII, and the sheet is the
+    // same picture on every machine.
     pixelfont::drawText(painter, {margin, margin},
                         "Tolvane sample tiles - " + std::to_string(count) +
                             " pictures in catalogue order shown at twice their size",

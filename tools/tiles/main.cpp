@@ -11,6 +11,7 @@
 #include "tools/tiles/contactsheet.h"
 #include "tools/tiles/tilecatalogue.h"
 #include "tools/tiles/tilewriter.h"
+#include "translations/translators.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -19,6 +20,12 @@
 #include <exception>
 
 namespace {
+
+// Qt's French and Spanish catalogues lack the help option's texts; Tolvane's own have them.
+[[maybe_unused]] const char *const qtTextsTranslatedHere[] = {
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Displays help on commandline options."),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Displays help including Qt specific options."),
+};
 
 void say(const QString &text, std::FILE *stream = stdout)
 {
@@ -35,27 +42,33 @@ bool writeSheet(const QString &file)
 {
     try {
         if (tiles::contactSheet().save(file, "png")) {
-            say(QStringLiteral("Wrote the contact sheet %1").arg(file));
+            say(QCoreApplication::translate("TileTool", "Wrote the contact sheet %1").arg(file));
             return true;
         }
-        say(QStringLiteral("Could not write the contact sheet %1").arg(file), stderr);
+        say(QCoreApplication::translate("TileTool", "Could not write the contact sheet %1")
+                .arg(file),
+            stderr);
     } catch (const std::exception &error) {
-        say(QStringLiteral("Could not draw the contact sheet: %1").arg(error.what()), stderr);
+        say(QCoreApplication::translate("TileTool", "Could not draw the contact sheet: %1")
+                .arg(error.what()),
+            stderr);
     }
     return false;
 }
 
 void printReport(const tiles::WriteReport &report, const QString &folder)
 {
-    say(QStringLiteral("Wrote %1 of %2 tile pictures into %3")
+    say(QCoreApplication::translate("TileTool", "Wrote %1 of %2 tile pictures into %3")
             .arg(report.written.size())
             .arg(catalogue::pictureFiles().size())
             .arg(folder));
-    if (!report.kept.isEmpty())
-        say(QStringLiteral("Kept %1 files that were there already (--force overwrites them)")
-                .arg(report.kept.size()));
+    // lupdate reads a plain name as the count, not an expression.
+    if (const int kept = static_cast<int>(report.kept.size()); kept > 0)
+        say(QCoreApplication::translate(
+            "TileTool", "Kept %n files that were there already (--force overwrites them)", nullptr,
+            kept));
     for (const QString &failure : report.failed)
-        say(QStringLiteral("Could not write %1").arg(failure), stderr);
+        say(QCoreApplication::translate("TileTool", "Could not write %1").arg(failure), stderr);
 }
 
 } // namespace
@@ -64,28 +77,34 @@ int main(int argc, char *argv[])
 {
     QCoreApplication application(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("tolvane-tiles"));
+    translations::installTranslators(application);
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Writes the sample tile set for Tolvane: 187 Windows bitmaps, by default "
-                       "into the folder the editor reads its pictures from."));
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "TileTool", "Writes the sample tile set for Tolvane: 187 Windows bitmaps, by default into "
+                    "the folder the editor reads its pictures from."));
     parser.addHelpOption();
-    const QCommandLineOption force(QStringLiteral("force"),
-                                   QStringLiteral("Overwrite pictures that exist already."));
-    const QCommandLineOption sheet(QStringLiteral("sheet"),
-                                   QStringLiteral("Also write a contact sheet of all tiles."),
-                                   QStringLiteral("FILE.png"));
+    const QCommandLineOption force(
+        QStringLiteral("force"),
+        QCoreApplication::translate("TileTool", "Overwrite pictures that exist already."));
+    const QCommandLineOption sheet(
+        QStringLiteral("sheet"),
+        QCoreApplication::translate("TileTool", "Also write a contact sheet of all tiles."),
+        QCoreApplication::translate("TileTool", "FILE.png"));
     const QCommandLineOption printFolder(
         QStringLiteral("print-folder"),
-        QStringLiteral("Print the folder the editor reads its pictures from, and stop."));
+        QCoreApplication::translate(
+            "TileTool", "Print the folder the editor reads its pictures from, and stop."));
     const QCommandLineOption list(
         QStringLiteral("list"),
-        QStringLiteral("List the picture files the editor reads, with their sizes, and stop."));
+        QCoreApplication::translate(
+            "TileTool", "List the picture files the editor reads, with their sizes, and stop."));
     parser.addOptions({force, sheet, printFolder, list});
-    parser.addPositionalArgument(QStringLiteral("folder"),
-                                 QStringLiteral("Where to write the pictures; by default the "
+    parser.addPositionalArgument(
+        QCoreApplication::translate("TileTool", "folder"),
+        QCoreApplication::translate("TileTool", "Where to write the pictures; by default the "
                                                 "editor's picture folder."),
-                                 QStringLiteral("[FOLDER]"));
+        QCoreApplication::translate("TileTool", "[FOLDER]"));
     parser.process(application);
 
     if (parser.isSet(list)) {

@@ -2,14 +2,17 @@
 
 #include "catalogue/picturefiles.h"
 
+#include <QCoreApplication>
+
 namespace tiles {
 
 namespace {
 
 QString heading(const catalogue::PictureFile &file)
 {
-    return (file.family == catalogue::Family::Object ? QStringLiteral("Object type %1")
-                                                     : QStringLiteral("Wall type %1"))
+    return (file.family == catalogue::Family::Object
+                ? QCoreApplication::translate("TileTool", "Object type %1")
+                : QCoreApplication::translate("TileTool", "Wall type %1"))
         .arg(file.type);
 }
 

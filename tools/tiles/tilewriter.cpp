@@ -2,6 +2,7 @@
 
 #include "tools/tiles/tilepicture.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QImageWriter>
@@ -15,7 +16,7 @@ namespace {
 QString writeBitmap(QImage picture, const QString &file)
 {
     if (!QDir().mkpath(QFileInfo(file).absolutePath()))
-        return QStringLiteral("cannot create the folder");
+        return QCoreApplication::translate("TileTool", "cannot create the folder");
     // A new image takes its resolution from the screen, or 100 dpi where there is none; fixed at
     // 96 dpi, the file is the same whichever kind of application draws it.
     constexpr int dotsPerMeterAt96Dpi = 3780;
@@ -48,7 +49,8 @@ WriteReport writeTiles(const Destination &destination, bool overwrite)
         if (fault.isEmpty())
             report.written << file;
         else
-            report.failed << file + QStringLiteral(": ") + fault;
+            //: A picture file that could not be written, and why.
+            report.failed << QCoreApplication::translate("TileTool", "%1: %2").arg(file, fault);
     }
     return report;
 }

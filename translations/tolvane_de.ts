@@ -1,0 +1,294 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>ImageNames</name>
+    <message>
+        <source>Cell %1, row %2, column %3: %4</source>
+        <extracomment>%4 is the picture file the cell shows (&quot;AngleL.bmp&quot;), or &quot;empty&quot;.</extracomment>
+        <translation>Zelle %1, Zeile %2, Spalte %3: %4</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <comment>a cell</comment>
+        <translation>leer</translation>
+    </message>
+    <message>
+        <source>Horizontal wall slot %1, between cells %2 and %3: %4</source>
+        <extracomment>%4 is the picture file the wall slot shows (&quot;WallH.bmp&quot;), or &quot;empty&quot;.</extracomment>
+        <translation>Waagerechter Wandplatz %1, zwischen den Zellen %2 und %3: %4</translation>
+    </message>
+    <message>
+        <source>Vertical wall slot %1, between cells %2 and %3: %4</source>
+        <translation>Senkrechter Wandplatz %1, zwischen den Zellen %2 und %3: %4</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <comment>a wall slot</comment>
+        <translation>leer</translation>
+    </message>
+    <message>
+        <source>design picture</source>
+        <translation>Entwurfsbild</translation>
+    </message>
+    <message>
+        <source>Object sample: %1</source>
+        <extracomment>%1 is the picture file the sample shows, or &quot;design picture&quot; before the first selection.</extracomment>
+        <translation>Objektvorschau: %1</translation>
+    </message>
+    <message>
+        <source>Horizontal wall sample: %1</source>
+        <translation>Vorschau der waagerechten Wand: %1</translation>
+    </message>
+    <message>
+        <source>Vertical wall sample: %1</source>
+        <translation>Vorschau der senkrechten Wand: %1</translation>
+    </message>
+</context>
+<context>
+    <name>PictureLoad</name>
+    <message>
+        <source>it came out as an empty picture</source>
+        <translation>es ergab ein leeres Bild</translation>
+    </message>
+    <message>
+        <source>it is not a picture: %1</source>
+        <extracomment>%1 says what is wrong with the file (&quot;it is not a Windows bitmap&quot;).</extracomment>
+        <translation>es ist kein Bild: %1</translation>
+    </message>
+    <message>
+        <source>it is not a Windows bitmap</source>
+        <translation>es ist keine Windows-Bitmap</translation>
+    </message>
+    <message>
+        <source>its bitmap header is of an unknown kind</source>
+        <translation>sein Bitmap-Header ist von unbekannter Art</translation>
+    </message>
+    <message>
+        <source>the file ends inside its header</source>
+        <translation>die Datei endet mitten in ihrem Header</translation>
+    </message>
+    <message>
+        <source>its header declares no valid picture size</source>
+        <translation>sein Header gibt keine gültige Bildgröße an</translation>
+    </message>
+    <message>
+        <source>it declares a picture of %1 × %2 pixels, larger than %3 × %3</source>
+        <translation>es gibt ein Bild von %1 × %2 Pixeln an, größer als %3 × %3</translation>
+    </message>
+    <message>
+        <source>it declares a picture of %1 × %2 pixels, which would take %3 MiB of memory; a picture may take at most %4 MiB (%5 × %5 pixels)</source>
+        <translation>es gibt ein Bild von %1 × %2 Pixeln an, das %3 MiB Speicher belegen würde; ein Bild darf höchstens %4 MiB belegen (%5 × %5 Pixel)</translation>
+    </message>
+    <message>
+        <source>its pixel format is not supported</source>
+        <translation>sein Pixelformat wird nicht unterstützt</translation>
+    </message>
+    <message>
+        <source>the file is shorter than its header says</source>
+        <translation>die Datei ist kürzer, als ihr Header angibt</translation>
+    </message>
+    <message>
+        <source>the file ends inside its compressed pixel data</source>
+        <translation>die Datei endet mitten in ihren komprimierten Pixeldaten</translation>
+    </message>
+    <message>
+        <source>it is not a picture file</source>
+        <translation>es ist keine Bilddatei</translation>
+    </message>
+    <message>
+        <source>it is too large to be a tile picture</source>
+        <translation>die Datei ist zu groß für ein Kachelbild</translation>
+    </message>
+    <message>
+        <source>there is not enough memory to load it</source>
+        <translation>es ist nicht genug Speicher frei, um es zu laden</translation>
+    </message>
+    <message>
+        <source>its folder &quot;%1&quot; is a link that leads round a loop of links. Remove the link, or point it at a folder</source>
+        <translation>sein Ordner „%1“ ist ein Link, der in eine Schleife aus Links führt. Entfernen Sie den Link oder lassen Sie ihn auf einen Ordner zeigen</translation>
+    </message>
+    <message>
+        <source>the folder &quot;%1&quot; on its path is a link that leads round a loop of links. Remove the link, or point it at a folder</source>
+        <translation>der Ordner „%1“ auf seinem Pfad ist ein Link, der in eine Schleife aus Links führt. Entfernen Sie den Link oder lassen Sie ihn auf einen Ordner zeigen</translation>
+    </message>
+    <message>
+        <source>its folder &quot;%1&quot; is a link to &quot;%2&quot;, where there is no folder. Remove the link, or make the folder it points to</source>
+        <translation>sein Ordner „%1“ ist ein Link auf „%2“, wo es keinen Ordner gibt. Entfernen Sie den Link oder legen Sie den Ordner an, auf den er zeigt</translation>
+    </message>
+    <message>
+        <source>the folder &quot;%1&quot; on its path is a link to &quot;%2&quot;, where there is no folder. Remove the link, or make the folder it points to</source>
+        <translation>der Ordner „%1“ auf seinem Pfad ist ein Link auf „%2“, wo es keinen Ordner gibt. Entfernen Sie den Link oder legen Sie den Ordner an, auf den er zeigt</translation>
+    </message>
+    <message>
+        <source>its folder &quot;%1&quot; is a file, not a folder</source>
+        <translation>sein Ordner „%1“ ist eine Datei, kein Ordner</translation>
+    </message>
+    <message>
+        <source>its folder is missing. The sample tiles are put there when Tolvane is started from the applications menu, or by ./run.sh in its sources</source>
+        <translation>sein Ordner fehlt. Die Beispielkacheln werden dort abgelegt, wenn Tolvane aus dem Anwendungsmenü gestartet wird oder mit ./run.sh in seinen Quellen</translation>
+    </message>
+    <message>
+        <source>it is a link to a file that is missing</source>
+        <translation>es ist ein Link auf eine Datei, die fehlt</translation>
+    </message>
+    <message>
+        <source>the file is missing</source>
+        <translation>die Datei fehlt</translation>
+    </message>
+    <message>
+        <source>its folder cannot be read (%1)</source>
+        <translation>sein Ordner kann nicht gelesen werden (%1)</translation>
+    </message>
+    <message>
+        <source>the file cannot be read (%1)</source>
+        <translation>die Datei kann nicht gelesen werden (%1)</translation>
+    </message>
+    <message>
+        <source>it is not a picture: it cannot be decoded (%1)</source>
+        <extracomment>%1 is Qt&apos;s message for why its decoder failed (&quot;Unable to read image data&quot;).</extracomment>
+        <translation>es ist kein Bild: es lässt sich nicht dekodieren (%1)</translation>
+    </message>
+    <message>
+        <source>there is not enough memory for a picture of %1 × %2 pixels</source>
+        <translation>es ist nicht genug Speicher für ein Bild von %1 × %2 Pixeln frei</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; cannot be loaded: %2.</source>
+        <extracomment>%1 is the picture file&apos;s full path; %2 says why, as a clause of its own (&quot;the file is missing&quot;).</extracomment>
+        <translation>Das Bild „%1“ kann nicht geladen werden: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Zeigt Hilfe zu den Kommandozeilenoptionen an.</translation>
+    </message>
+    <message>
+        <source>Displays help including Qt specific options.</source>
+        <translation>Zeigt Hilfe einschließlich Qt-spezifischer Optionen an.</translation>
+    </message>
+</context>
+<context>
+    <name>SelectorNames</name>
+    <message>
+        <source>no object type</source>
+        <translation>kein Objekttyp</translation>
+    </message>
+    <message>
+        <source>no variants</source>
+        <translation>keine Varianten</translation>
+    </message>
+    <message>
+        <source>no wall type</source>
+        <translation>kein Wandtyp</translation>
+    </message>
+    <message>
+        <source>Object type</source>
+        <translation>Objekttyp</translation>
+    </message>
+    <message>
+        <source>Object variant</source>
+        <translation>Objektvariante</translation>
+    </message>
+    <message>
+        <source>Horizontal wall type</source>
+        <translation>Typ der waagerechten Wand</translation>
+    </message>
+    <message>
+        <source>Vertical wall type</source>
+        <translation>Typ der senkrechten Wand</translation>
+    </message>
+</context>
+<context>
+    <name>TileTool</name>
+    <message>
+        <source>Wrote the contact sheet %1</source>
+        <translation>Kontaktbogen %1 geschrieben</translation>
+    </message>
+    <message>
+        <source>Could not write the contact sheet %1</source>
+        <translation>Der Kontaktbogen %1 konnte nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>Could not draw the contact sheet: %1</source>
+        <translation>Der Kontaktbogen konnte nicht gezeichnet werden: %1</translation>
+    </message>
+    <message>
+        <source>Wrote %1 of %2 tile pictures into %3</source>
+        <translation>%1 von %2 Kachelbildern nach %3 geschrieben</translation>
+    </message>
+    <message>
+        <source>Could not write %1</source>
+        <translation>Fehler beim Schreiben von %1</translation>
+    </message>
+    <message>
+        <source>Writes the sample tile set for Tolvane: 187 Windows bitmaps, by default into the folder the editor reads its pictures from.</source>
+        <translation>Schreibt die Beispielkacheln für Tolvane: 187 Windows-Bitmaps, standardmäßig in den Ordner, aus dem der Editor seine Bilder liest.</translation>
+    </message>
+    <message>
+        <source>Overwrite pictures that exist already.</source>
+        <translation>Bereits vorhandene Bilder überschreiben.</translation>
+    </message>
+    <message>
+        <source>Also write a contact sheet of all tiles.</source>
+        <translation>Zusätzlich einen Kontaktbogen aller Kacheln schreiben.</translation>
+    </message>
+    <message>
+        <source>FILE.png</source>
+        <translation>DATEI.png</translation>
+    </message>
+    <message>
+        <source>Print the folder the editor reads its pictures from, and stop.</source>
+        <translation>Den Ordner ausgeben, aus dem der Editor seine Bilder liest, und beenden.</translation>
+    </message>
+    <message>
+        <source>List the picture files the editor reads, with their sizes, and stop.</source>
+        <translation>Die Bilddateien, die der Editor liest, mit ihren Größen auflisten und beenden.</translation>
+    </message>
+    <message>
+        <source>folder</source>
+        <translation>Ordner</translation>
+    </message>
+    <message>
+        <source>Where to write the pictures; by default the editor&apos;s picture folder.</source>
+        <translation>Wohin die Bilder geschrieben werden; standardmäßig der Bilderordner des Editors.</translation>
+    </message>
+    <message>
+        <source>[FOLDER]</source>
+        <translation>[ORDNER]</translation>
+    </message>
+    <message>
+        <source>Object type %1</source>
+        <translation>Objekttyp %1</translation>
+    </message>
+    <message>
+        <source>Wall type %1</source>
+        <translation>Wandtyp %1</translation>
+    </message>
+    <message>
+        <source>cannot create the folder</source>
+        <translation>der Ordner kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A picture file that could not be written, and why.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Kept %n files that were there already (--force overwrites them)</source>
+        <translation>
+            <numerusform>%n bereits vorhandene Datei behalten (--force überschreibt sie)</numerusform>
+            <numerusform>%n bereits vorhandene Dateien behalten (--force überschreibt sie)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>app::Form1</name>
+    <message>
+        <source>Empties the board</source>
+        <translation>Leert das Spielfeld</translation>
+    </message>
+</context>
+</TS>
