@@ -42,6 +42,7 @@ QString DesktopProgram::start(const QStringList &arguments, const QStringList &s
     environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime);
     environment.insert(QStringLiteral("DISPLAY"), m_display);
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8")); // English
     for (const QString &setting : settings)
         environment.insert(setting.section(QLatin1Char('='), 0, 0),
                            setting.section(QLatin1Char('='), 1));
