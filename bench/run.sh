@@ -4,7 +4,7 @@
 # virtual X server of its own (Xvfb), so nothing appears on the desktop; a run takes a few minutes.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-tools/install-packages.sh g++ make cmake qt6-base-dev fonts-dejavu-core xvfb
+tools/install-packages.sh g++ make cmake qt6-base-dev qt6-tools-dev qt6-l10n-tools fonts-dejavu-core xvfb
 build=build-bench
 # The benchmark links the tests' support, so testing is on; only the benchmark's targets are built.
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON >/dev/null

@@ -4,11 +4,12 @@
 #
 # The programs are built with Debian's hardening flags, installed by CMake into a staging folder
 # and stripped, so no debug symbols are packaged; the dependencies are those of their shared
-# libraries (dpkg-shlibdeps) plus Qt's X11 platform plugin, with Qt's Wayland plugin recommended.
+# libraries (dpkg-shlibdeps) plus Qt's X11 platform plugin, with Qt's Wayland plugin and Qt's own
+# translations recommended.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-tools/install-packages.sh g++ make cmake qt6-base-dev dpkg-dev
+tools/install-packages.sh g++ make cmake qt6-base-dev qt6-tools-dev qt6-l10n-tools dpkg-dev
 
 build=$PWD/build-package
 # Staged where dpkg-shlibdeps expects a package's files: debian/PACKAGE/ beside debian/control.
@@ -44,7 +45,7 @@ Architecture: $arch
 Maintainer: The Tolvane developers <developers@tolvane.github.io>
 Installed-Size: $(du -sk "$stage/usr" | cut -f1)
 Depends: $depends, qt6-qpa-plugins
-Recommends: qt6-wayland
+Recommends: qt6-wayland, qt6-translations-l10n
 Section: editors
 Priority: optional
 Homepage: https://tolvane.github.io/
