@@ -40,6 +40,19 @@ QByteArray readPictureFile(const QByteArray &name)
     return std::move(file.data);
 }
 
+// What `load` returns; a failed allocation in it becomes the load error a user is shown.
+template <typename Load> auto withinMemory(const QString &shownName, Load load)
+{
+    try {
+        return load();
+    } catch (const std::bad_alloc &) {
+        // Qt's containers throw this where a picture's pixels come back empty instead.
+        throw PictureLoadError(
+            shownName,
+            QCoreApplication::translate("PictureLoad", "there is not enough memory to load it"));
+    }
+}
+
 } // namespace
 
 FilePictureLoader::FilePictureLoader() : FilePictureLoader(documentsFolder()) {}
@@ -68,22 +81,23 @@ QString FilePictureLoader::filePath(const QString &path) const
     return QFile::decodeName(fileName(path));
 }
 
+QImage FilePictureLoader::loadImage(const QByteArray &name)
+{
+    const QString shownName = QFile::decodeName(name);
+    return withinMemory(shownName, [&] { return decodePicture(readPictureFile(name), shownName); });
+}
+
 QPixmap FilePictureLoader::loadPicture(const QString &path) const
 {
     const QByteArray name = fileName(path);
+    const QImage image = loadImage(name);
     const QString shownName = QFile::decodeName(name);
-    try {
-        const QImage image = decodePicture(readPictureFile(name), shownName);
+    return withinMemory(shownName, [&] {
         const QPixmap picture = QPixmap::fromImage(image);
         if (picture.isNull())
             throw PictureLoadError(shownName, noMemoryFor(image.size()));
         return picture;
-    } catch (const std::bad_alloc &) {
-        // Qt's containers throw this where a picture's pixels come back empty instead.
-        throw PictureLoadError(
-            shownName,
-            QCoreApplication::translate("PictureLoad", "there is not enough memory to load it"));
-    }
+    });
 }
 
 } // namespace catalogue

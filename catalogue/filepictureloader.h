@@ -23,6 +23,10 @@ public:
     // no memory to hold it.
     QPixmap loadPicture(const QString &path) const override;
 
+    // Reads and decodes the file `name` (as the file system names it) as loadPicture() does, with
+    // the same checks and causes, but leaves it an image: no GUI application is needed.
+    static QImage loadImage(const QByteArray &name);
+
     // Where on this system the file of a picture path lies, as the file system names it.
     QByteArray fileName(const QString &path) const;
     // The same as text, as reports show it: bytes that are not UTF-8 become replacement characters.

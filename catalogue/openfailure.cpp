@@ -1,5 +1,7 @@
 #include "catalogue/openfailure.h"
 
+#include "catalogue/tiletoolcommand.h"
+
 #include <QCoreApplication>
 #include <QFile>
 #include <cerrno>
@@ -93,13 +95,20 @@ QString openFailure(const QByteArray &name, int error)
                 .arg(shownFolder);
         if (folderMode == 0)
             return QCoreApplication::translate(
-                "PictureLoad", "its folder is missing. The sample tiles are put there when "
-                               "Tolvane is started from the applications menu, or by ./run.sh in "
-                               "its sources");
+                       "PictureLoad",
+                       "its folder is missing. Run \"%1\" to put the sample tiles there; if you "
+                       "have tiles of your own, put them there and run \"%1 --check\" to check "
+                       "them")
+                .arg(tileToolCommand());
         if (S_ISLNK(modeOf(name, false)))
             return QCoreApplication::translate("PictureLoad",
                                                "it is a link to a file that is missing");
-        return QCoreApplication::translate("PictureLoad", "the file is missing");
+        return QCoreApplication::translate(
+                   "PictureLoad",
+                   "the file is missing. \"%1 --check\" names every picture that the folder "
+                   "lacks or that the editor cannot load; \"%1\" adds the sample tiles for the "
+                   "ones it lacks and keeps the files you have")
+            .arg(tileToolCommand());
     }
     case EACCES:
         if (::access(folder.constData(), X_OK) != 0)

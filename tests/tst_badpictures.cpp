@@ -281,9 +281,12 @@ void TestBadPictures::addRows()
     const QImage large = pattern(40, 24, 8).convertToFormat(QImage::Format_RGB32);
     shows("larger than its slot", bitmapwriter::uncompressed(large, 24), large);
 
-    fails("folder missing", Setup::NoFolder, {}, "its folder is missing. The sample tiles are put");
+    fails("folder missing", Setup::NoFolder, {},
+          "tolvane-tiles\" to put the sample tiles there; if you have tiles of your own, put them "
+          "there and run \"");
     fails("folder name taken by a file", Setup::FolderIsFile, {}, "is a file, not a folder");
-    fails("file missing", Setup::NoFile, {}, "the file is missing");
+    fails("file missing", Setup::NoFile, {},
+          " --check\" names every picture that the folder lacks or that the editor cannot load");
     fails("zero bytes", Setup::Bytes, {}, "it is not a picture: it is not a Windows bitmap");
     fails("folder with the file's name", Setup::Folder, {}, "it is not a picture file");
     fails("dangling link", Setup::DanglingLink, {}, "it is a link to a file that is missing");

@@ -1,11 +1,13 @@
 // The install step of the run command and of the package's launcher, tools/install-tiles.sh, run
 // under a scratch home: it fills the picture folder the editor reads, with the committed set, only
-// when there is none, and leaves an existing one, and everything in it, exactly as it was.
+// when there is none, and leaves an existing one, and everything in it, exactly as it was. There
+// too, `tolvane-tiles --check` passes the set, and names each fault of a folder.
 
 #include "catalogue/filepictureloader.h"
 #include "catalogue/picturefiles.h"
 #include "catalogue/picturepath.h"
 
+#include <QBuffer>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QDirIterator>
@@ -61,8 +63,9 @@ private:
         return run();
     }
 
-    // Runs the install step with `home` as HOME and no user folder settings from outside.
-    static int runInstall(const QByteArray &home, QByteArray *output)
+    // Runs `program` with `home` as HOME and no user folder settings from outside.
+    static int run(const QByteArray &home, const QString &program, const QStringList &arguments,
+                   QByteArray *output)
     {
         QProcess process;
         QProcessEnvironment environment =
@@ -70,11 +73,21 @@ private:
         environment.remove("XDG_CONFIG_HOME");
         process.setProcessEnvironment(environment);
         process.setProcessChannelMode(QProcess::MergedChannels);
-        process.start(QStringLiteral(TOLVANE_SOURCE_DIR "/tools/install-tiles.sh"), {});
+        process.start(program, arguments);
         if (!process.waitForFinished(60000))
             return -1;
         *output = process.readAll();
         return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    }
+
+    static int runInstall(const QByteArray &home, QByteArray *output)
+    {
+        return run(home, QStringLiteral(TOLVANE_SOURCE_DIR "/tools/install-tiles.sh"), {}, output);
+    }
+
+    static int runCheck(const QByteArray &home, QByteArray *output)
+    {
+        return run(home, QStringLiteral(TOLVANE_TILES), {QStringLiteral("--check")}, output);
     }
 
 private slots:
@@ -132,6 +145,8 @@ private slots:
         } catch (const catalogue::PictureLoadError &error) {
             QFAIL(error.what());
         }
+        // The tile tool finds the same folder, and passes the set.
+        QVERIFY2(runCheck(home, &output) == 0, output.constData());
     }
 
     // Whatever is at the folder's place already stays as it was, and nothing is added.
@@ -165,6 +180,78 @@ private slots:
         QByteArray output;
         QCOMPARE(runInstall(QFile::encodeName(home.path()), &output), 0);
         QCOMPARE(snapshot(home.path()), before);
+    }
+
+    // The check of the picture folder names each fault with its file, and fails for any fault in
+    // the 187 files; a file it does not read fails nothing.
+    void checkNamesEachFault_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("renamedTo");
+        QTest::addColumn<QByteArray>("content"); // the file's new content; null: it is removed
+        QTest::addColumn<QStringList>("report"); // the check's output after its first line
+        QTest::addColumn<int>("status");
+        const auto fault = [](const char *name, const QString &file, const QString &renamedTo,
+                              const QByteArray &content, const QString &line, const char *counts) {
+            const QString summary = "186 of 187 pictures load at their slot's size; ";
+            QTest::newRow(name) << file << renamedTo << content
+                                << QStringList{"  " + line, summary + counts} << 1;
+        };
+        const auto encoded = [](int side, const char *format) {
+            QImage picture(side, side, QImage::Format_RGB32);
+            picture.fill(Qt::darkGreen);
+            QByteArray bytes;
+            QBuffer buffer(&bytes);
+            buffer.open(QIODevice::WriteOnly);
+            picture.save(&buffer, format);
+            return bytes;
+        };
+        QFile wall(QStringLiteral(TOLVANE_SOURCE_DIR "/assets/tiles/WallH.bmp"));
+        QVERIFY(wall.open(QIODevice::ReadOnly));
+        // clang-format off
+        fault("name in another letter case", "AngleL.bmp", "anglel.bmp", {},
+              "AngleL.bmp is missing; the folder has anglel.bmp, whose name differs only in letter "
+              "case.", "missing: 1, cannot be loaded: 0, of another size: 0.");
+        fault("missing", "Ghost.bmp", {}, {}, "Ghost.bmp is missing.",
+              "missing: 1, cannot be loaded: 0, of another size: 0.");
+        fault("PNG named .bmp", "Bow.bmp", {}, encoded(32, "png"),
+              "Bow.bmp cannot be loaded: it is not a picture: it is not a Windows bitmap.",
+              "missing: 0, cannot be loaded: 1, of another size: 0.");
+        fault("truncated", "WallH.bmp", {}, wall.read(500),
+              "WallH.bmp cannot be loaded: it is not a picture: the file is shorter than its "
+              "header says.", "missing: 0, cannot be loaded: 1, of another size: 0.");
+        fault("64 × 64 object", "Crate.bmp", {}, encoded(64, "bmp"),
+              "Crate.bmp loads, but at 64 × 64 pixels it is larger than its slot of 32 × 32 and "
+              "covers its neighbours.", "missing: 0, cannot be loaded: 0, of another size: 1.");
+        QTest::newRow("a file the editor does not read")
+            << "notes.txt" << QString() << QByteArray("my notes")
+            << QStringList{"All 187 pictures load at their slot's size.",
+                           "Files in the folder that the editor never reads:", "  notes.txt"}
+            << 0;
+        // clang-format on
+    }
+
+    void checkNamesEachFault()
+    {
+        QFETCH(QString, file);
+        QFETCH(QString, renamedTo);
+        QFETCH(QByteArray, content);
+        QFETCH(QStringList, report);
+        QFETCH(int, status);
+        QTemporaryDir home;
+        const QByteArray homeName = QFile::encodeName(home.path());
+        QByteArray output;
+        QCOMPARE(runInstall(homeName, &output), 0);
+        const QDir folder(home.filePath("Documents/pardovine"));
+        if (!renamedTo.isEmpty())
+            QVERIFY(QFile::rename(folder.filePath(file), folder.filePath(renamedTo)));
+        else if (content.isNull())
+            QVERIFY(QFile::remove(folder.filePath(file)));
+        else
+            QVERIFY(writeFile(folder.filePath(file), content));
+
+        QCOMPARE(runCheck(homeName, &output), status);
+        QCOMPARE(QString::fromUtf8(output).split('\n', Qt::SkipEmptyParts).mid(1), report);
     }
 };
 

@@ -1,21 +1,25 @@
 // Writes the sample tile set: the 187 picture files that the editor reads, drawn so that each
-// shows what its name says. By default they go where the editor looks for them.
+// shows what its name says. By default they go where the editor looks for them. With --check it
+// checks a folder of tiles instead, loading each file as the editor does.
 //
 //   tolvane-tiles [--force] [--sheet FILE.png] [FOLDER]
 //   tolvane-tiles --print-folder
 //   tolvane-tiles --list
+//   tolvane-tiles --check [FOLDER]
 
 #include "catalogue/filepictureloader.h"
 #include "catalogue/picturefiles.h"
 #include "catalogue/picturepath.h"
 #include "tools/tiles/contactsheet.h"
 #include "tools/tiles/tilecatalogue.h"
+#include "tools/tiles/tilecheck.h"
 #include "tools/tiles/tilewriter.h"
 #include "translations/translators.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <cstdio>
 #include <exception>
 
@@ -99,12 +103,25 @@ int main(int argc, char *argv[])
         QStringLiteral("list"),
         QCoreApplication::translate(
             "TileTool", "List the picture files the editor reads, with their sizes, and stop."));
-    parser.addOptions({force, sheet, printFolder, list});
+    const QCommandLineOption check(
+        QStringLiteral("check"),
+        QCoreApplication::translate("TileTool",
+                                    "Check the pictures in FOLDER (by default the editor's picture "
+                                    "folder) as the editor loads them, name each one that is "
+                                    "missing, cannot be loaded or is not of its slot's size, and "
+                                    "stop. Exits with 1 unless all load at their slot's size."));
+    parser.addOptions({force, sheet, printFolder, list, check});
     parser.addPositionalArgument(
         QCoreApplication::translate("TileTool", "folder"),
         QCoreApplication::translate("TileTool", "Where to write the pictures; by default the "
                                                 "editor's picture folder."),
         QCoreApplication::translate("TileTool", "[FOLDER]"));
+    // Bad usage exits with 2, apart from the 1 of a failed write or check.
+    if (!parser.parse(QCoreApplication::arguments())) {
+        say(QCoreApplication::applicationName() + QStringLiteral(": ") + parser.errorText(),
+            stderr);
+        return 2;
+    }
     parser.process(application);
 
     if (parser.isSet(list)) {
@@ -120,6 +137,17 @@ int main(int argc, char *argv[])
     const QStringList folders = parser.positionalArguments();
     if (folders.size() > 1)
         parser.showHelp(2);
+
+    if (parser.isSet(check)) {
+        if (parser.isSet(force) || parser.isSet(sheet))
+            parser.showHelp(2);
+        const tiles::TileCheck result =
+            tiles::checkTiles(folders.isEmpty() ? loader.fileName(catalogue::pictureFolder)
+                                                : QFile::encodeName(folders.front()));
+        for (const QString &line : tiles::checkReport(result))
+            say(line);
+        return tiles::allFit(result) ? 0 : 1;
+    }
 
     const QString folder = folders.isEmpty() ? pictureFolder(loader) : folders.front();
     const tiles::Destination destination =
