@@ -125,16 +125,8 @@
         <translation>sein Ordner „%1“ ist eine Datei, kein Ordner</translation>
     </message>
     <message>
-        <source>its folder is missing. The sample tiles are put there when Tolvane is started from the applications menu, or by ./run.sh in its sources</source>
-        <translation>sein Ordner fehlt. Die Beispielkacheln werden dort abgelegt, wenn Tolvane aus dem Anwendungsmenü gestartet wird oder mit ./run.sh in seinen Quellen</translation>
-    </message>
-    <message>
         <source>it is a link to a file that is missing</source>
         <translation>es ist ein Link auf eine Datei, die fehlt</translation>
-    </message>
-    <message>
-        <source>the file is missing</source>
-        <translation>die Datei fehlt</translation>
     </message>
     <message>
         <source>its folder cannot be read (%1)</source>
@@ -157,6 +149,14 @@
         <source>The picture &quot;%1&quot; cannot be loaded: %2.</source>
         <extracomment>%1 is the picture file&apos;s full path; %2 says why, as a clause of its own (&quot;the file is missing&quot;).</extracomment>
         <translation>Das Bild „%1“ kann nicht geladen werden: %2.</translation>
+    </message>
+    <message>
+        <source>its folder is missing. Run &quot;%1&quot; to put the sample tiles there; if you have tiles of your own, put them there and run &quot;%1 --check&quot; to check them</source>
+        <translation>sein Ordner fehlt. Führen Sie „%1“ aus, um die Beispielkacheln dort abzulegen; wenn Sie eigene Kacheln haben, legen Sie sie dort ab und prüfen Sie sie mit „%1 --check“</translation>
+    </message>
+    <message>
+        <source>the file is missing. &quot;%1 --check&quot; names every picture that the folder lacks or that the editor cannot load; &quot;%1&quot; adds the sample tiles for the ones it lacks and keeps the files you have</source>
+        <translation>die Datei fehlt. „%1 --check“ nennt jedes Bild, das dem Ordner fehlt oder das der Editor nicht laden kann; „%1“ ergänzt die fehlenden durch Beispielkacheln und behält Ihre vorhandenen Dateien</translation>
     </message>
 </context>
 <context>
@@ -199,6 +199,61 @@
     <message>
         <source>Vertical wall type</source>
         <translation>Typ der senkrechten Wand</translation>
+    </message>
+</context>
+<context>
+    <name>TileCheck</name>
+    <message>
+        <source>%1 loads, but at %2 × %3 pixels it does not fit its slot of %4 × %5: it covers some of its neighbours and leaves gaps beside others.</source>
+        <translation>%1 lässt sich laden, passt aber mit %2 × %3 Pixeln nicht auf seinen Platz von %4 × %5: es verdeckt einige seiner Nachbarn und lässt neben anderen Lücken.</translation>
+    </message>
+    <message>
+        <source>%1 loads, but at %2 × %3 pixels it is larger than its slot of %4 × %5 and covers its neighbours.</source>
+        <translation>%1 lässt sich laden, ist aber mit %2 × %3 Pixeln größer als sein Platz von %4 × %5 und verdeckt seine Nachbarn.</translation>
+    </message>
+    <message>
+        <source>%1 loads, but at %2 × %3 pixels it is smaller than its slot of %4 × %5 and leaves gaps beside its neighbours.</source>
+        <translation>%1 lässt sich laden, ist aber mit %2 × %3 Pixeln kleiner als sein Platz von %4 × %5 und lässt Lücken neben seinen Nachbarn.</translation>
+    </message>
+    <message>
+        <source>%1 is missing.</source>
+        <translation>%1 fehlt.</translation>
+    </message>
+    <message>
+        <source>%1 is missing; the folder has %2, whose name differs only in letter case.</source>
+        <translation>%1 fehlt; der Ordner enthält %2, dessen Name sich nur in der Groß- und Kleinschreibung unterscheidet.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be loaded: %2.</source>
+        <translation>%1 kann nicht geladen werden: %2.</translation>
+    </message>
+    <message>
+        <source>None of the %1 pictures is in the folder.</source>
+        <translation>Keines der %1 Bilder liegt im Ordner.</translation>
+    </message>
+    <message>
+        <source>No picture can be loaded: %1.</source>
+        <translation>Kein Bild lässt sich laden: %1.</translation>
+    </message>
+    <message>
+        <source>Checking the %1 pictures the editor reads, in %2:</source>
+        <translation>Prüfung der %1 Bilder, die der Editor liest, in %2:</translation>
+    </message>
+    <message>
+        <source>The folder cannot be read: %1.</source>
+        <translation>Der Ordner kann nicht gelesen werden: %1.</translation>
+    </message>
+    <message>
+        <source>All %1 pictures load at their slot&apos;s size.</source>
+        <translation>Alle %1 Bilder lassen sich in der Größe ihres Platzes laden.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 pictures load at their slot&apos;s size; missing: %3, cannot be loaded: %4, of another size: %5.</source>
+        <translation>%1 von %2 Bildern lassen sich in der Größe ihres Platzes laden; fehlend: %3, nicht ladbar: %4, in anderer Größe: %5.</translation>
+    </message>
+    <message>
+        <source>Files in the folder that the editor never reads:</source>
+        <translation>Dateien im Ordner, die der Editor nie liest:</translation>
     </message>
 </context>
 <context>
@@ -282,6 +337,10 @@
             <numerusform>%n bereits vorhandene Datei behalten (--force überschreibt sie)</numerusform>
             <numerusform>%n bereits vorhandene Dateien behalten (--force überschreibt sie)</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Check the pictures in FOLDER (by default the editor&apos;s picture folder) as the editor loads them, name each one that is missing, cannot be loaded or is not of its slot&apos;s size, and stop. Exits with 1 unless all load at their slot&apos;s size.</source>
+        <translation>Die Bilder in ORDNER (standardmäßig der Bilderordner des Editors) so prüfen, wie der Editor sie lädt, jedes nennen, das fehlt, nicht geladen werden kann oder nicht die Größe seines Platzes hat, und beenden. Endet mit 1, außer wenn alle sich in der Größe ihres Platzes laden lassen.</translation>
     </message>
 </context>
 <context>

@@ -125,16 +125,8 @@
         <translation>su carpeta «%1» es un archivo, no una carpeta</translation>
     </message>
     <message>
-        <source>its folder is missing. The sample tiles are put there when Tolvane is started from the applications menu, or by ./run.sh in its sources</source>
-        <translation>falta su carpeta. Las baldosas de ejemplo se colocan allí cuando Tolvane se inicia desde el menú de aplicaciones, o con ./run.sh en sus fuentes</translation>
-    </message>
-    <message>
         <source>it is a link to a file that is missing</source>
         <translation>es un enlace a un archivo que no existe</translation>
-    </message>
-    <message>
-        <source>the file is missing</source>
-        <translation>falta el archivo</translation>
     </message>
     <message>
         <source>its folder cannot be read (%1)</source>
@@ -157,6 +149,14 @@
         <source>The picture &quot;%1&quot; cannot be loaded: %2.</source>
         <extracomment>%1 is the picture file&apos;s full path; %2 says why, as a clause of its own (&quot;the file is missing&quot;).</extracomment>
         <translation>No se puede cargar la imagen «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>its folder is missing. Run &quot;%1&quot; to put the sample tiles there; if you have tiles of your own, put them there and run &quot;%1 --check&quot; to check them</source>
+        <translation>falta su carpeta. Ejecute «%1» para colocar allí las baldosas de ejemplo; si tiene baldosas propias, colóquelas allí y ejecute «%1 --check» para comprobarlas</translation>
+    </message>
+    <message>
+        <source>the file is missing. &quot;%1 --check&quot; names every picture that the folder lacks or that the editor cannot load; &quot;%1&quot; adds the sample tiles for the ones it lacks and keeps the files you have</source>
+        <translation>falta el archivo. «%1 --check» nombra cada imagen que falta en la carpeta o que el editor no puede cargar; «%1» añade las baldosas de ejemplo que faltan y conserva sus archivos</translation>
     </message>
 </context>
 <context>
@@ -199,6 +199,61 @@
     <message>
         <source>Vertical wall type</source>
         <translation>Tipo de pared vertical</translation>
+    </message>
+</context>
+<context>
+    <name>TileCheck</name>
+    <message>
+        <source>%1 loads, but at %2 × %3 pixels it does not fit its slot of %4 × %5: it covers some of its neighbours and leaves gaps beside others.</source>
+        <translation>%1 se carga, pero con %2 × %3 píxeles no encaja en su hueco de %4 × %5: tapa a algunos de sus vecinos y deja espacios vacíos junto a otros.</translation>
+    </message>
+    <message>
+        <source>%1 loads, but at %2 × %3 pixels it is larger than its slot of %4 × %5 and covers its neighbours.</source>
+        <translation>%1 se carga, pero con %2 × %3 píxeles es más grande que su hueco de %4 × %5 y tapa a sus vecinos.</translation>
+    </message>
+    <message>
+        <source>%1 loads, but at %2 × %3 pixels it is smaller than its slot of %4 × %5 and leaves gaps beside its neighbours.</source>
+        <translation>%1 se carga, pero con %2 × %3 píxeles es más pequeña que su hueco de %4 × %5 y deja espacios vacíos junto a sus vecinos.</translation>
+    </message>
+    <message>
+        <source>%1 is missing.</source>
+        <translation>Falta %1.</translation>
+    </message>
+    <message>
+        <source>%1 is missing; the folder has %2, whose name differs only in letter case.</source>
+        <translation>Falta %1; la carpeta contiene %2, cuyo nombre solo se diferencia en mayúsculas y minúsculas.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be loaded: %2.</source>
+        <translation>%1 no se puede cargar: %2.</translation>
+    </message>
+    <message>
+        <source>None of the %1 pictures is in the folder.</source>
+        <translation>Ninguna de las %1 imágenes está en la carpeta.</translation>
+    </message>
+    <message>
+        <source>No picture can be loaded: %1.</source>
+        <translation>No se puede cargar ninguna imagen: %1.</translation>
+    </message>
+    <message>
+        <source>Checking the %1 pictures the editor reads, in %2:</source>
+        <translation>Comprobando las %1 imágenes que lee el editor, en %2:</translation>
+    </message>
+    <message>
+        <source>The folder cannot be read: %1.</source>
+        <translation>No se puede leer la carpeta: %1.</translation>
+    </message>
+    <message>
+        <source>All %1 pictures load at their slot&apos;s size.</source>
+        <translation>Las %1 imágenes se cargan todas con el tamaño de su hueco.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 pictures load at their slot&apos;s size; missing: %3, cannot be loaded: %4, of another size: %5.</source>
+        <translation>%1 de %2 imágenes se cargan con el tamaño de su hueco; faltan: %3, no se pueden cargar: %4, de otro tamaño: %5.</translation>
+    </message>
+    <message>
+        <source>Files in the folder that the editor never reads:</source>
+        <translation>Archivos de la carpeta que el editor nunca lee:</translation>
     </message>
 </context>
 <context>
@@ -282,6 +337,10 @@
             <numerusform>Se conservó %n archivo que ya existía (--force lo sobrescribe)</numerusform>
             <numerusform>Se conservaron %n archivos que ya existían (--force los sobrescribe)</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Check the pictures in FOLDER (by default the editor&apos;s picture folder) as the editor loads them, name each one that is missing, cannot be loaded or is not of its slot&apos;s size, and stop. Exits with 1 unless all load at their slot&apos;s size.</source>
+        <translation>Comprobar las imágenes de CARPETA (por omisión, la carpeta de imágenes del editor) tal como las carga el editor, nombrar cada una que falte, no se pueda cargar o no tenga el tamaño de su hueco, y terminar. Sale con 1 salvo que todas se carguen con el tamaño de su hueco.</translation>
     </message>
 </context>
 <context>

@@ -125,16 +125,8 @@
         <translation>son dossier «&#xa0;%1&#xa0;» est un fichier, pas un dossier</translation>
     </message>
     <message>
-        <source>its folder is missing. The sample tiles are put there when Tolvane is started from the applications menu, or by ./run.sh in its sources</source>
-        <translation>son dossier est absent. Les tuiles d&apos;exemple y sont placées quand Tolvane est lancé depuis le menu des applications, ou par ./run.sh dans ses sources</translation>
-    </message>
-    <message>
         <source>it is a link to a file that is missing</source>
         <translation>c&apos;est un lien vers un fichier absent</translation>
-    </message>
-    <message>
-        <source>the file is missing</source>
-        <translation>le fichier est absent</translation>
     </message>
     <message>
         <source>its folder cannot be read (%1)</source>
@@ -157,6 +149,14 @@
         <source>The picture &quot;%1&quot; cannot be loaded: %2.</source>
         <extracomment>%1 is the picture file&apos;s full path; %2 says why, as a clause of its own (&quot;the file is missing&quot;).</extracomment>
         <translation>L&apos;image «&#xa0;%1&#xa0;» ne peut pas être chargée&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>its folder is missing. Run &quot;%1&quot; to put the sample tiles there; if you have tiles of your own, put them there and run &quot;%1 --check&quot; to check them</source>
+        <translation>son dossier est absent. Lancez « %1 » pour y placer les tuiles d&apos;exemple ; si vous avez vos propres tuiles, placez-les-y et lancez « %1 --check » pour les vérifier</translation>
+    </message>
+    <message>
+        <source>the file is missing. &quot;%1 --check&quot; names every picture that the folder lacks or that the editor cannot load; &quot;%1&quot; adds the sample tiles for the ones it lacks and keeps the files you have</source>
+        <translation>le fichier est absent. « %1 --check » nomme chaque image qui manque au dossier ou que l&apos;éditeur ne peut pas charger ; « %1 » ajoute les tuiles d&apos;exemple pour celles qui manquent et garde vos fichiers</translation>
     </message>
 </context>
 <context>
@@ -199,6 +199,61 @@
     <message>
         <source>Vertical wall type</source>
         <translation>Type de mur vertical</translation>
+    </message>
+</context>
+<context>
+    <name>TileCheck</name>
+    <message>
+        <source>%1 loads, but at %2 × %3 pixels it does not fit its slot of %4 × %5: it covers some of its neighbours and leaves gaps beside others.</source>
+        <translation>%1 se charge, mais avec %2 × %3 pixels elle ne correspond pas à son emplacement de %4 × %5 : elle recouvre certains de ses voisins et laisse des vides à côté d&apos;autres.</translation>
+    </message>
+    <message>
+        <source>%1 loads, but at %2 × %3 pixels it is larger than its slot of %4 × %5 and covers its neighbours.</source>
+        <translation>%1 se charge, mais avec %2 × %3 pixels elle est plus grande que son emplacement de %4 × %5 et recouvre ses voisins.</translation>
+    </message>
+    <message>
+        <source>%1 loads, but at %2 × %3 pixels it is smaller than its slot of %4 × %5 and leaves gaps beside its neighbours.</source>
+        <translation>%1 se charge, mais avec %2 × %3 pixels elle est plus petite que son emplacement de %4 × %5 et laisse des vides à côté de ses voisins.</translation>
+    </message>
+    <message>
+        <source>%1 is missing.</source>
+        <translation>%1 est absente.</translation>
+    </message>
+    <message>
+        <source>%1 is missing; the folder has %2, whose name differs only in letter case.</source>
+        <translation>%1 est absente ; le dossier contient %2, dont le nom ne diffère que par la casse.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be loaded: %2.</source>
+        <translation>%1 ne peut pas être chargée : %2.</translation>
+    </message>
+    <message>
+        <source>None of the %1 pictures is in the folder.</source>
+        <translation>Aucune des %1 images ne se trouve dans le dossier.</translation>
+    </message>
+    <message>
+        <source>No picture can be loaded: %1.</source>
+        <translation>Aucune image ne peut être chargée : %1.</translation>
+    </message>
+    <message>
+        <source>Checking the %1 pictures the editor reads, in %2:</source>
+        <translation>Vérification des %1 images que l&apos;éditeur lit, dans %2 :</translation>
+    </message>
+    <message>
+        <source>The folder cannot be read: %1.</source>
+        <translation>Le dossier ne peut pas être lu : %1.</translation>
+    </message>
+    <message>
+        <source>All %1 pictures load at their slot&apos;s size.</source>
+        <translation>Les %1 images se chargent toutes à la taille de leur emplacement.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 pictures load at their slot&apos;s size; missing: %3, cannot be loaded: %4, of another size: %5.</source>
+        <translation>%1 images sur %2 se chargent à la taille de leur emplacement ; absentes : %3, impossibles à charger : %4, d&apos;une autre taille : %5.</translation>
+    </message>
+    <message>
+        <source>Files in the folder that the editor never reads:</source>
+        <translation>Fichiers du dossier que l&apos;éditeur ne lit jamais :</translation>
     </message>
 </context>
 <context>
@@ -282,6 +337,10 @@
             <numerusform>%n fichier déjà présent conservé (--force l&apos;écrase)</numerusform>
             <numerusform>%n fichiers déjà présents conservés (--force les écrase)</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Check the pictures in FOLDER (by default the editor&apos;s picture folder) as the editor loads them, name each one that is missing, cannot be loaded or is not of its slot&apos;s size, and stop. Exits with 1 unless all load at their slot&apos;s size.</source>
+        <translation>Vérifier les images de DOSSIER (par défaut le dossier d&apos;images de l&apos;éditeur) comme l&apos;éditeur les charge, nommer chacune qui est absente, ne peut pas être chargée ou n&apos;a pas la taille de son emplacement, puis s&apos;arrêter. Se termine avec 1 sauf si toutes se chargent à la taille de leur emplacement.</translation>
     </message>
 </context>
 <context>
