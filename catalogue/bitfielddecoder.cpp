@@ -50,7 +50,7 @@ QImage decodeBitFields(const QByteArray &data, const BitmapHeader &header)
 
     const Channel red(masks[0]), green(masks[1]), blue(masks[2]), alpha(masks[3]);
     const qint64 pixelBytes = header.bits / 8;
-    const qint64 rowBytes = (header.width * header.bits + 31) / 32 * 4;
+    const qint64 rowBytes = header.rowBytes();
     const char *pixels = data.constData() + header.pixelStart();
     const bool topDown = header.height < 0;
     for (int y = 0; y < image.height(); ++y) {

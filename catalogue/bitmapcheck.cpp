@@ -137,8 +137,7 @@ QString checkBitmap(const QByteArray &data)
         return notAPicture(
             QT_TRANSLATE_NOOP("PictureLoad", "the file is shorter than its header says"));
     if (header.compression == Rgb || header.compression == BitFields) {
-        const qint64 rowBytes = (width * header.bits + 31) / 32 * 4;
-        if (header.pixelStart() + rowBytes * height > size)
+        if (header.pixelStart() + header.rowBytes() * height > size)
             return notAPicture(
                 QT_TRANSLATE_NOOP("PictureLoad", "the file is shorter than its header says"));
     } else if (!rleStreamComplete(data, pixelOffset, height, header.bits)) {

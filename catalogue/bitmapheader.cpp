@@ -7,7 +7,6 @@ namespace catalogue {
 namespace {
 
 constexpr quint32 coreHeaderSize = 12;
-constexpr quint32 plainHeaderSize = 40;
 
 template <typename T> T field(const QByteArray &data, qint64 at)
 {

@@ -7,6 +7,8 @@
 namespace catalogue {
 
 inline constexpr qint64 bitmapFileHeaderSize = 14;
+// The information header of most bitmaps; the 52- and 56-byte ones extend it with their masks.
+inline constexpr quint32 plainHeaderSize = 40;
 
 // The compression field of a bitmap's information header.
 enum BitmapCompression : quint32
@@ -33,6 +35,8 @@ struct BitmapHeader
     qint64 headersEnd = 0;          // where the information header, and masks after it, end
 
     qint64 rows() const { return std::llabs(height); }
+    // The bytes of one row of uncompressed pixels, padded to whole 4-byte words.
+    qint64 rowBytes() const { return (width * bits + 31) / 32 * 4; }
     // Where the pixels of a bitmap without a palette begin: at the offset the file header gives,
     // unless that points into the headers, where Qt's decoder reads on from their end.
     qint64 pixelStart() const { return pixelOffset > headersEnd ? pixelOffset : headersEnd; }

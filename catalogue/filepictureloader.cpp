@@ -40,15 +40,16 @@ QByteArray readPictureFile(const QByteArray &name)
     return std::move(file.data);
 }
 
-// What `load` returns; a failed allocation in it becomes the load error a user is shown.
-template <typename Load> auto withinMemory(const QString &shownName, Load load)
+// What `load` returns; a failed allocation in it becomes the load error a user is shown about the
+// file `name`.
+template <typename Load> auto withinMemory(const QByteArray &name, Load load)
 {
     try {
         return load();
     } catch (const std::bad_alloc &) {
         // Qt's containers throw this where a picture's pixels come back empty instead.
         throw PictureLoadError(
-            shownName,
+            QFile::decodeName(name),
             QCoreApplication::translate("PictureLoad", "there is not enough memory to load it"));
     }
 }
@@ -83,19 +84,18 @@ QString FilePictureLoader::filePath(const QString &path) const
 
 QImage FilePictureLoader::loadImage(const QByteArray &name)
 {
-    const QString shownName = QFile::decodeName(name);
-    return withinMemory(shownName, [&] { return decodePicture(readPictureFile(name), shownName); });
+    return withinMemory(
+        name, [&] { return decodePicture(readPictureFile(name), QFile::decodeName(name)); });
 }
 
 QPixmap FilePictureLoader::loadPicture(const QString &path) const
 {
     const QByteArray name = fileName(path);
     const QImage image = loadImage(name);
-    const QString shownName = QFile::decodeName(name);
-    return withinMemory(shownName, [&] {
+    return withinMemory(name, [&] {
         const QPixmap picture = QPixmap::fromImage(image);
         if (picture.isNull())
-            throw PictureLoadError(shownName, noMemoryFor(image.size()));
+            throw PictureLoadError(QFile::decodeName(name), noMemoryFor(image.size()));
         return picture;
     });
 }

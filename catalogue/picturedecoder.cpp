@@ -15,8 +15,6 @@ namespace catalogue {
 
 namespace {
 
-constexpr quint32 plainHeaderSize = 40;
-
 // The same bitmap with a 40-byte information header, which Qt's decoder reads where it does not
 // know a 52- or 56-byte one: the masks those add mean nothing to a bitmap without bit fields.
 QByteArray withPlainHeader(const QByteArray &data, const BitmapHeader &header)
