@@ -81,6 +81,21 @@ void buildBoard(toolkit::ControlArray &Piece, toolkit::ControlArray &HWall,
     }
 }
 
+const toolkit::ControlArray &BoardArrays::of(BoardSlot::Kind kind) const
+{
+    switch (kind) {
+    case BoardSlot::Cell:
+        return cells;
+    case BoardSlot::HorizontalWall:
+        return hWalls;
+    case BoardSlot::VerticalWall:
+        return vWalls;
+    case BoardSlot::Corner:
+        break;
+    }
+    return corners;
+}
+
 // The inverse of the positions buildBoard() gives: a cell row and column, a horizontal slot under a
 // row, a vertical slot right of a column, and a corner post where the two gaps cross.
 std::optional<BoardSlot> boardSlotAt(QPointF point)

@@ -35,6 +35,18 @@ struct BoardSlot
     int index;
 };
 
+// The board's four control arrays: its cells, horizontal and vertical wall slots and corner posts.
+struct BoardArrays
+{
+    const toolkit::ControlArray &cells;
+    const toolkit::ControlArray &hWalls;
+    const toolkit::ControlArray &vWalls;
+    const toolkit::ControlArray &corners;
+
+    // The array that holds the places of `kind`.
+    const toolkit::ControlArray &of(BoardSlot::Kind kind) const;
+};
+
 // The place on the board that holds `point` (in the board's pixels), or none outside the board.
 // A point on the line between two places belongs to the one before it, to the left or above: the
 // centre of a device pixel lies there when the pixel is drawn by that place, its edges being

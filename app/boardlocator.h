@@ -1,10 +1,7 @@
 #pragma once
 
+#include "app/board.h"
 #include "toolkit/imagelocator.h"
-
-namespace toolkit {
-class ControlArray;
-}
 
 namespace app {
 
@@ -13,16 +10,12 @@ namespace app {
 class BoardLocator : public toolkit::ImageLocator
 {
 public:
-    BoardLocator(const toolkit::ControlArray &cells, const toolkit::ControlArray &hWalls,
-                 const toolkit::ControlArray &vWalls, const toolkit::ControlArray &corners);
+    explicit BoardLocator(BoardArrays board);
 
     toolkit::Image *imageAt(QPointF point) const override;
 
 private:
-    const toolkit::ControlArray &m_cells;
-    const toolkit::ControlArray &m_hWalls;
-    const toolkit::ControlArray &m_vWalls;
-    const toolkit::ControlArray &m_corners;
+    BoardArrays m_board;
 };
 
 } // namespace app

@@ -89,9 +89,10 @@ Form1::Form1(const catalogue::PictureLoader &loader, Reports reports)
     menuBar()->setNativeMenuBar(false);
     mnuClear->setObjectName(QString::fromLatin1(design.menuName));
 
-    m_client->setLocator(std::make_unique<BoardLocator>(Piece, HWall, VWall, Corner));
-    m_client->setDescriber(std::make_unique<ImageNames>(Piece, HWall, VWall, Corner, ObjSample,
-                                                        WallSampleH, WallSampleV));
+    const BoardArrays board{Piece, HWall, VWall, Corner};
+    m_client->setLocator(std::make_unique<BoardLocator>(board));
+    m_client->setDescriber(
+        std::make_unique<ImageNames>(board, ObjSample, WallSampleH, WallSampleV));
     nameSelectors(*ObjScrollH, *ObjScrollV, *WallScrollH, *WallScrollV);
     mnuClear->setStatusTip(tr("Empties the board"));
 

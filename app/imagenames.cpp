@@ -54,22 +54,20 @@ QString sampleName(const QString &name, const toolkit::Image &image)
 
 } // namespace
 
-ImageNames::ImageNames(const toolkit::ControlArray &cells, const toolkit::ControlArray &hWalls,
-                       const toolkit::ControlArray &vWalls, const toolkit::ControlArray &corners,
-                       const toolkit::Image *objectSample, const toolkit::Image *wallSampleH,
-                       const toolkit::Image *wallSampleV)
-    : m_cells(&cells), m_hWalls(&hWalls), m_vWalls(&vWalls), m_corners(&corners),
-      m_objectSample(objectSample), m_wallSampleH(wallSampleH), m_wallSampleV(wallSampleV)
+ImageNames::ImageNames(BoardArrays board, const toolkit::Image *objectSample,
+                       const toolkit::Image *wallSampleH, const toolkit::Image *wallSampleV)
+    : m_board(board), m_objectSample(objectSample), m_wallSampleH(wallSampleH),
+      m_wallSampleV(wallSampleV)
 {}
 
 QString ImageNames::name(const toolkit::Image &image) const
 {
     const toolkit::ControlArray *array = image.array();
-    if (array == m_cells)
+    if (array == &m_board.cells)
         return cellName(image);
-    if (array == m_hWalls)
+    if (array == &m_board.hWalls)
         return wallSlotName(BoardSlot::HorizontalWall, image);
-    if (array == m_vWalls)
+    if (array == &m_board.vWalls)
         return wallSlotName(BoardSlot::VerticalWall, image);
     //: %1 is the picture file the sample shows, or "design picture" before the first selection.
     if (&image == m_objectSample)
@@ -86,12 +84,13 @@ QString ImageNames::name(const toolkit::Image &image) const
 bool ImageNames::pressable(const toolkit::Image &image) const
 {
     const toolkit::ControlArray *array = image.array();
-    return array && (array == m_cells || array == m_hWalls || array == m_vWalls);
+    return array &&
+           (array == &m_board.cells || array == &m_board.hWalls || array == &m_board.vWalls);
 }
 
 bool ImageNames::decorative(const toolkit::Image &image) const
 {
-    return image.array() == m_corners;
+    return image.array() == &m_board.corners;
 }
 
 } // namespace app

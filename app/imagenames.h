@@ -1,10 +1,7 @@
 #pragma once
 
+#include "app/board.h"
 #include "toolkit/imagedescriber.h"
-
-namespace toolkit {
-class ControlArray;
-}
 
 namespace app {
 
@@ -15,20 +12,15 @@ namespace app {
 class ImageNames : public toolkit::ImageDescriber
 {
 public:
-    ImageNames(const toolkit::ControlArray &cells, const toolkit::ControlArray &hWalls,
-               const toolkit::ControlArray &vWalls, const toolkit::ControlArray &corners,
-               const toolkit::Image *objectSample, const toolkit::Image *wallSampleH,
-               const toolkit::Image *wallSampleV);
+    ImageNames(BoardArrays board, const toolkit::Image *objectSample,
+               const toolkit::Image *wallSampleH, const toolkit::Image *wallSampleV);
 
     QString name(const toolkit::Image &image) const override;
     bool pressable(const toolkit::Image &image) const override;
     bool decorative(const toolkit::Image &image) const override;
 
 private:
-    const toolkit::ControlArray *m_cells;
-    const toolkit::ControlArray *m_hWalls;
-    const toolkit::ControlArray *m_vWalls;
-    const toolkit::ControlArray *m_corners;
+    BoardArrays m_board;
     const toolkit::Image *m_objectSample;
     const toolkit::Image *m_wallSampleH;
     const toolkit::Image *m_wallSampleV;
