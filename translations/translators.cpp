@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
+#include <QLocale>
 #include <QTranslator>
 
 namespace translations {
@@ -33,47 +34,42 @@ QStringList askedLanguages()
     return languages.isEmpty() ? QStringList{locale} : languages;
 }
 
-bool hasCatalogue(const QLocale &language)
-{
-    return QTranslator().load(language, QStringLiteral("tolvane"), QStringLiteral("_"),
-                              catalogueFolder);
-}
-
-void install(QCoreApplication &application, const QLocale &language, const QString &name,
-             const QString &folder)
-{
-    auto *translator = new QTranslator(&application);
-    if (translator->load(language, name, QStringLiteral("_"), folder))
-        QCoreApplication::installTranslator(translator);
-    else
-        delete translator;
-}
-
-} // namespace
-
-QLocale userLanguage()
+// Loads into `catalogue` Tolvane's catalogue for the first language the user asks for that has
+// one, and returns that language; the C locale, with nothing loaded, for English or none.
+QLocale loadOwnCatalogue(QTranslator &catalogue)
 {
     for (const QString &asked : askedLanguages()) {
         const QLocale language(asked);
         if (language.language() == QLocale::English)
             break;
         // An unknown language is the C locale; the next one may be known.
-        if (language.language() != QLocale::C && hasCatalogue(language))
+        if (language.language() != QLocale::C &&
+            catalogue.load(language, QStringLiteral("tolvane"), QStringLiteral("_"),
+                           catalogueFolder))
             return language;
     }
     return QLocale::c();
 }
 
+} // namespace
+
 void installTranslators(QCoreApplication &application)
 {
-    const QLocale language = userLanguage();
-    if (language.language() == QLocale::C)
+    auto *own = new QTranslator(&application);
+    const QLocale language = loadOwnCatalogue(*own);
+    if (language.language() == QLocale::C) {
+        delete own;
         return;
+    }
     // The translator installed last is asked first: Tolvane's own catalogue also fills the gaps
     // of Qt's.
-    install(application, language, QStringLiteral("qtbase"),
-            QLibraryInfo::path(QLibraryInfo::TranslationsPath));
-    install(application, language, QStringLiteral("tolvane"), catalogueFolder);
+    auto *qt = new QTranslator(&application);
+    if (qt->load(language, QStringLiteral("qtbase"), QStringLiteral("_"),
+                 QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(qt);
+    else
+        delete qt;
+    QCoreApplication::installTranslator(own);
 }
 
 } // namespace translations
