@@ -1,37 +1,20 @@
 #include "app/board.h"
 
-#include "toolkit/controlarray.h"
 #include "toolkit/image.h"
 
-#include <QtMath>
+#include <QCoreApplication>
 
 namespace app {
 
 namespace {
+
+using catalogue::cellSide;
 
 void showAt(toolkit::Image *element, int left, int top)
 {
     element->setVisible(true);
     element->setLeft(static_cast<float>(left));
     element->setTop(static_cast<float>(top));
-}
-
-// Where a position across the board falls: in the span of cell column (or row) `index`, or in the
-// gap after it. Spans are open at their start and closed at their end.
-struct Span
-{
-    int index;
-    bool gap;
-};
-
-constexpr qreal boardExtent = (boardCells - 1) * boardPitch + cellSize;
-
-std::optional<Span> spanAt(qreal position)
-{
-    if (position <= 0 || position > boardExtent)
-        return std::nullopt;
-    const int index = qCeil(position / boardPitch) - 1;
-    return Span{index, position - index * boardPitch > cellSize};
 }
 
 } // namespace
@@ -63,8 +46,8 @@ void buildBoard(toolkit::ControlArray &Piece, toolkit::ControlArray &HWall,
                 HWall.create(n);
                 VWall.create(n);
             }
-            showAt(HWall.element(n), (j - 1) * boardPitch, (i - 1) * boardPitch + cellSize);
-            showAt(VWall.element(n), (i - 1) * boardPitch + cellSize, (j - 1) * boardPitch);
+            showAt(HWall.element(n), (j - 1) * boardPitch, (i - 1) * boardPitch + cellSide);
+            showAt(VWall.element(n), (i - 1) * boardPitch + cellSide, (j - 1) * boardPitch);
         }
     }
 
@@ -75,57 +58,40 @@ void buildBoard(toolkit::ControlArray &Piece, toolkit::ControlArray &HWall,
             ++n;
             if (n > 0)
                 Corner.create(n);
-            showAt(Corner.element(n), (i - 1) * boardPitch + cellSize,
-                   (j - 1) * boardPitch + cellSize);
+            showAt(Corner.element(n), (i - 1) * boardPitch + cellSide,
+                   (j - 1) * boardPitch + cellSide);
         }
     }
 }
 
-const toolkit::ControlArray &BoardArrays::of(BoardSlot::Kind kind) const
+// A cell's row and column count from 1. A horizontal slot has the index of the cell above it; a
+// vertical slot n lies in gap column n / 10, on cell row n % 10.
+QString boardPlaceName(catalogue::Place place, int index, const QString &pictureFile)
 {
-    switch (kind) {
-    case BoardSlot::Cell:
-        return cells;
-    case BoardSlot::HorizontalWall:
-        return hWalls;
-    case BoardSlot::VerticalWall:
-        return vWalls;
-    case BoardSlot::Corner:
-        break;
+    const QString shown = !pictureFile.isEmpty() ? pictureFile
+                          : place == catalogue::Cell
+                              ? QCoreApplication::translate("ImageNames", "empty", "a cell")
+                              : QCoreApplication::translate("ImageNames", "empty", "a wall slot");
+    if (place == catalogue::Cell) {
+        //: %4 is the picture file the cell shows ("AngleL.bmp"), or "empty".
+        return QCoreApplication::translate("ImageNames", "Cell %1, row %2, column %3: %4")
+            .arg(index)
+            .arg(index / boardCells + 1)
+            .arg(index % boardCells + 1)
+            .arg(shown);
     }
-    return corners;
-}
-
-// The inverse of the positions buildBoard() gives: a cell row and column, a horizontal slot under a
-// row, a vertical slot right of a column, and a corner post where the two gaps cross.
-std::optional<BoardSlot> boardSlotAt(QPointF point)
-{
-    const std::optional<Span> column = spanAt(point.x());
-    const std::optional<Span> row = spanAt(point.y());
-    if (!column || !row)
-        return std::nullopt;
-    if (column->gap && row->gap)
-        return BoardSlot{BoardSlot::Corner, column->index * (boardCells - 1) + row->index};
-    if (column->gap)
-        return BoardSlot{BoardSlot::VerticalWall, column->index * boardCells + row->index};
-    if (row->gap)
-        return BoardSlot{BoardSlot::HorizontalWall, row->index * boardCells + column->index};
-    return BoardSlot{BoardSlot::Cell, row->index * boardCells + column->index};
-}
-
-std::pair<int, int> cellRowAndColumn(int index)
-{
-    return {index / boardCells + 1, index % boardCells + 1};
-}
-
-// A horizontal slot has the index of the cell above it; a vertical slot n lies in gap column
-// n / 10, on cell row n % 10.
-std::pair<int, int> cellsBeside(BoardSlot::Kind wall, int index)
-{
-    if (wall == BoardSlot::HorizontalWall)
-        return {index, index + boardCells};
-    const int left = index % boardCells * boardCells + index / boardCells;
-    return {left, left + 1};
+    const bool horizontal = place == catalogue::HorizontalWall;
+    const int first = horizontal ? index : index % boardCells * boardCells + index / boardCells;
+    const int second = horizontal ? index + boardCells : first + 1;
+    //: %4 is the picture file the wall slot shows ("WallH.bmp"), or "empty".
+    return (horizontal ? QCoreApplication::translate(
+                             "ImageNames", "Horizontal wall slot %1, between cells %2 and %3: %4")
+                       : QCoreApplication::translate(
+                             "ImageNames", "Vertical wall slot %1, between cells %2 and %3: %4"))
+        .arg(index)
+        .arg(first)
+        .arg(second)
+        .arg(shown);
 }
 
 } // namespace app

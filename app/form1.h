@@ -1,22 +1,21 @@
 #pragma once
 
+#include "catalogue/catalogue.h"
 #include "catalogue/pictureloader.h"
-#include "catalogue/wallcatalogue.h"
-#include "toolkit/controlarray.h"
+#include "toolkit/image.h"
+#include "toolkit/selector.h"
 
-#include <QHash>
 #include <QMainWindow>
-#include <optional>
 
 class QAction;
 
-namespace toolkit {
-class Image;
-class ImageHost;
-class Selector;
-} // namespace toolkit
-
 namespace app {
+
+// What the whole application shares, set up once, in main(), before the first window opens: the
+// translations of its texts into the user's language, its name and desktop id, its icon, the
+// style that keeps the menu bar out of a hidden keyboard mode, and the interfaces that describe
+// the windowless controls to assistive technology.
+void setUpApplication();
 
 // The editor's one window: the board, the palette and the menu command "Clear Maze". It is made
 // from its design every time it opens, and builds the board before it is first shown.
@@ -55,15 +54,21 @@ public:
     void mnuClear_Click();
 
     // The selection routine: puts the picture the selectors designate into `object`.
-    // Kind 1: `object2` is the object type selector and `object3` the variant selector, which is
-    // first brought into line with the type (range, enabled state and, where needed, value).
-    // Writing its value raises its change at once, which runs this routine again, nested.
-    // Kinds 2 and 3: `object2` is the wall selector; `object3` is not used and may be null.
-    // Any other kind, or a selector value with no catalogue entry, changes nothing. A picture that
-    // cannot be loaded ends the routine at that step with catalogue::PictureLoadError, and so does
-    // a failure of the nested call; `object` keeps its picture.
+    // Kind 1 (catalogue::Cell): `object2` is the object type selector and `object3` the variant
+    // selector, which is first brought into line with the type (range, enabled state and, where
+    // needed, value). Writing its value raises its change at once, which runs this routine again,
+    // nested. Kinds 2 and 3 (the wall slots): `object2` is the wall selector; `object3` is not used
+    // and may be null. Any other kind, or a selector value with no catalogue entry, changes
+    // nothing. A picture that cannot be loaded ends the routine at that step with
+    // catalogue::PictureLoadError, and so does a failure of the nested call, which passes out of
+    // the write that raised it; `object` keeps its picture.
     void objectChange(toolkit::Image *object, toolkit::Selector *object2,
                       toolkit::Selector *object3, qint16 statement);
+
+    // The control array that holds the board's places of `place`.
+    toolkit::ControlArray &arrayOf(catalogue::Place place) const;
+    // What assistive technology calls one of the window's images.
+    QString imageName(const toolkit::Image &image) const;
 
 signals:
     // "Clear Maze" has unloaded this window and opened `successor` in its place.
@@ -74,42 +79,37 @@ signals:
 private:
     const catalogue::PictureLoader &m_loader;
     const Reports m_reports;
-    toolkit::ImageHost *m_client;
-    QHash<QString, QObject *> m_controls;
-    // How deep the selection routine is running, and a failed load of a nested call that the
-    // routine has still to raise.
+    toolkit::ImageHost *const m_client;
+    // How deep the selection routine is running. A handler run inside it (the variant selector's
+    // change, raised by the routine's own write) is part of the routine's call: its failure passes
+    // out through that write.
     int m_routineDepth = 0;
-    std::optional<catalogue::PictureLoadError> m_nestedFailure;
 
 public:
-    // The window's controls, by their design names.
+    // The window's controls, by their design names, in the order the design lists them: each is
+    // drawn above the ones before it.
     QAction *const mnuClear;
     toolkit::Selector *const ObjScrollV;
     toolkit::Selector *const ObjScrollH;
     toolkit::Selector *const WallScrollH;
     toolkit::Selector *const WallScrollV;
-    toolkit::Image *const ObjSample;
-    toolkit::Image *const WallSampleH;
-    toolkit::Image *const WallSampleV;
     toolkit::ControlArray &Corner;
     toolkit::ControlArray &VWall;
     toolkit::ControlArray &HWall;
+    toolkit::Image *const ObjSample;
+    toolkit::Image *const WallSampleH;
+    toolkit::Image *const WallSampleV;
     toolkit::ControlArray &Piece;
 
 private:
-    void connectHandlers();
     template <typename Handler> void runHandler(Handler handler);
-    void reportFailure(const QString &message);
+    void connectHandlers();
+    void nameSelectors();
     void describeSelectors();
-    void showReport(const QString &message);
+    void report(const QString &message);
 
-    void selectObject(toolkit::Image &object, const toolkit::Selector &types,
-                      toolkit::Selector *variants);
     void showObjectType(toolkit::Image &object, toolkit::Selector &variants, int type);
     void alignVariantSelector(toolkit::Selector &variants, int count);
-    void writeVariant(toolkit::Selector &variants, qint16 value);
-    void selectWall(toolkit::Image &object, const toolkit::Selector &walls,
-                    catalogue::Orientation orientation);
     void loadPictureInto(toolkit::Image &object, const QString &fileName);
 };
 

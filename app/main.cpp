@@ -1,6 +1,4 @@
-#include "app/application.h"
 #include "app/form1.h"
-#include "catalogue/filepictureloader.h"
 
 #include <QApplication>
 

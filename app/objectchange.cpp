@@ -1,46 +1,35 @@
 // The window's selection routine, Form1::objectChange(), and its steps.
 
-#include "app/objectchange.h"
-
 #include "app/form1.h"
-#include "catalogue/objectcatalogue.h"
-#include "catalogue/pictureloader.h"
-#include "catalogue/picturepath.h"
-#include "catalogue/wallcatalogue.h"
-#include "toolkit/image.h"
-#include "toolkit/selector.h"
 
 #include <QCoreApplication>
 #include <QScopeGuard>
 #include <stdexcept>
-#include <utility>
 
 namespace app {
 
 using toolkit::Image;
 using toolkit::Selector;
 
+// The kinds are tested in the order 1, 2, 3, and every type is tested, in order, against the
+// selector's value as it stands at that moment.
 void Form1::objectChange(Image *object, Selector *object2, Selector *object3, qint16 statement)
 {
     ++m_routineDepth;
     const auto leave = qScopeGuard([this] { --m_routineDepth; });
-    if (statement == ObjectKind)
-        selectObject(*object, *object2, object3);
-    else if (statement == HorizontalWallKind)
-        selectWall(*object, *object2, catalogue::Orientation::Horizontal);
-    else if (statement == VerticalWallKind)
-        selectWall(*object, *object2, catalogue::Orientation::Vertical);
-}
-
-// Every type is tested, in order, against the selector's value as it stands at that moment.
-void Form1::selectObject(Image &object, const Selector &types, Selector *variants)
-{
-    for (int t = 1; t <= catalogue::objectTypeCount(); ++t) {
-        if (types.Value() != t)
-            continue;
-        if (!variants)
-            throw std::invalid_argument("an object selection needs a variant selector");
-        showObjectType(object, *variants, t);
+    if (statement == catalogue::Cell) {
+        for (int t = 1; t <= catalogue::objectTypeCount(); ++t) {
+            if (object2->Value() != t)
+                continue;
+            if (!object3)
+                throw std::invalid_argument("an object selection needs a variant selector");
+            showObjectType(*object, *object3, t);
+        }
+    } else if (statement == catalogue::HorizontalWall || statement == catalogue::VerticalWall) {
+        for (int t = 1; t <= catalogue::wallTypeCount(); ++t) {
+            if (object2->Value() == t)
+                loadPictureInto(*object, catalogue::wallFile(t, catalogue::Place(statement)));
+        }
     }
 }
 
@@ -62,38 +51,22 @@ void Form1::showObjectType(Image &object, Selector &variants, int type)
 }
 
 // Lines the variant selector up with a type of `count` variants. A selector that was disabled
-// starts again at the first variant; an enabled one keeps its variant while it is in range.
+// starts again at the first variant; an enabled one keeps its variant while it is in range. Writing
+// the value runs the selector's change handler, nested, before the write returns; a picture that
+// handler cannot load ends this call too, at that write.
 void Form1::alignVariantSelector(Selector &variants, int count)
 {
     variants.setMin(1);
     variants.setMax(static_cast<qint16>(count));
     if (variants.Enabled() == false) {
-        writeVariant(variants, 1);
+        variants.setValue(1);
         variants.setEnabled(true);
         return;
     }
     const bool above = variants.Value() > count;
     const bool below = variants.Value() < 1;
     if (above || below)
-        writeVariant(variants, 1);
-}
-
-// Writing the value runs the variant selector's change handler, nested; when that fails, this
-// call fails too, right here.
-void Form1::writeVariant(Selector &variants, qint16 value)
-{
-    variants.setValue(value);
-    if (const auto failure = std::exchange(m_nestedFailure, std::nullopt))
-        throw *failure;
-}
-
-void Form1::selectWall(Image &object, const Selector &walls, catalogue::Orientation orientation)
-{
-    for (int t = 1; t <= catalogue::wallTypeCount(); ++t) {
-        if (walls.Value() != t)
-            continue;
-        loadPictureInto(object, catalogue::wallFile(t, orientation));
-    }
+        variants.setValue(1);
 }
 
 // The image remembers the catalogue file its picture came from, which its accessible name tells.

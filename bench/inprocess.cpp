@@ -1,17 +1,14 @@
 #include "inprocess.h"
 
-#include "app/application.h"
 #include "app/form1.h"
 #include "bareboard.h"
 #include "baselinewindow.h"
-#include "catalogue/filepictureloader.h"
-#include "catalogue/objectcatalogue.h"
-#include "catalogue/picturepath.h"
+#include "catalogue/pictureloader.h"
+#include "catalogue/catalogue.h"
 #include "framewatch.h"
 #include "residentmemory.h"
 #include "support/windowlayout.h"
 #include "toolkit/image.h"
-#include "toolkit/imagehost.h"
 #include "toolkit/selector.h"
 
 #include <QApplication>

@@ -3,7 +3,6 @@
 // The fuzzer reports a crash, a hang, a leak or any address or undefined-behaviour fault; a
 // PictureLoadError is the expected answer to bytes that are not a picture.
 
-#include "catalogue/picturedecoder.h"
 #include "catalogue/pictureloader.h"
 
 #include <QImage>

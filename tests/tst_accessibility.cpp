@@ -2,12 +2,9 @@
 // as its bridge reads them: the client area's image children and their names, the press of a cell,
 // the selectors' names and descriptions, and the menu command.
 
-#include "app/application.h"
 #include "app/form1.h"
 #include "support/recordingloader.h"
-#include "toolkit/controlarray.h"
 #include "toolkit/image.h"
-#include "toolkit/imagehost.h"
 #include "toolkit/selector.h"
 
 #include <QAccessible>

@@ -4,9 +4,8 @@
 // clicked one included, as it was.
 
 #include "app/form1.h"
-#include "catalogue/filepictureloader.h"
-#include "catalogue/objectcatalogue.h"
-#include "catalogue/picturepath.h"
+#include "catalogue/pictureloader.h"
+#include "catalogue/catalogue.h"
 #include "support/bitmapwriter.h"
 #include "support/windowimages.h"
 #include "toolkit/image.h"

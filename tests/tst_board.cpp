@@ -7,9 +7,7 @@
 #include "support/recordingloader.h"
 #include "support/windowimages.h"
 #include "support/windowlayout.h"
-#include "toolkit/controlarray.h"
 #include "toolkit/image.h"
-#include "toolkit/imagehost.h"
 #include "toolkit/selector.h"
 
 #include <QPointer>

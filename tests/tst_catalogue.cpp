@@ -2,10 +2,7 @@
 // of types and variants, every file name and path, the order of the entries and the particular
 // entries whose names break the plain pattern.
 
-#include "catalogue/objectcatalogue.h"
-#include "catalogue/picturefiles.h"
-#include "catalogue/picturepath.h"
-#include "catalogue/wallcatalogue.h"
+#include "catalogue/catalogue.h"
 
 #include <QMap>
 #include <QRegularExpression>
@@ -79,7 +76,7 @@ QStringList listedNames(bool objects)
 {
     QStringList names;
     for (const catalogue::PictureFile &file : catalogue::pictureFiles()) {
-        if ((file.family == catalogue::Family::Object) == objects)
+        if ((file.place == catalogue::Cell) == objects)
             names << file.fileName;
     }
     return names;
@@ -201,9 +198,9 @@ void TestCatalogue::everyFileWithItsSlot()
     }
     QStringList listed;
     for (const catalogue::PictureFile &file : catalogue::pictureFiles()) {
-        const char *family = file.family == catalogue::Family::Object           ? "object"
-                             : file.family == catalogue::Family::HorizontalWall ? "horizontal wall"
-                                                                                : "vertical wall";
+        const char *family = file.place == catalogue::Cell             ? "object"
+                             : file.place == catalogue::HorizontalWall ? "horizontal wall"
+                                                                       : "vertical wall";
         listed << QStringLiteral("%1 %2 %3 %4x%5")
                       .arg(file.fileName, QLatin1String(family))
                       .arg(file.type)
@@ -356,8 +353,8 @@ void TestCatalogue::wallTable()
     QFETCH(QString, horizontal);
     QFETCH(QString, vertical);
 
-    QCOMPARE(catalogue::wallFile(type, catalogue::Orientation::Horizontal), horizontal);
-    QCOMPARE(catalogue::wallFile(type, catalogue::Orientation::Vertical), vertical);
+    QCOMPARE(catalogue::wallFile(type, catalogue::HorizontalWall), horizontal);
+    QCOMPARE(catalogue::wallFile(type, catalogue::VerticalWall), vertical);
 }
 
 QTEST_APPLESS_MAIN(TestCatalogue)

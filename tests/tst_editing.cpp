@@ -3,12 +3,11 @@
 // by real clicks, key presses and its menu command.
 
 #include "app/form1.h"
-#include "catalogue/filepictureloader.h"
+#include "catalogue/pictureloader.h"
 #include "support/recordingloader.h"
 #include "support/standinfolder.h"
 #include "support/windowimages.h"
 #include "support/windowlayout.h"
-#include "toolkit/controlarray.h"
 #include "toolkit/image.h"
 #include "toolkit/selector.h"
 

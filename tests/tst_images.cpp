@@ -4,9 +4,7 @@
 
 #include "support/windowimages.h"
 #include "support/windowlayout.h"
-#include "toolkit/controlarray.h"
 #include "toolkit/image.h"
-#include "toolkit/imagehost.h"
 
 #include <QPainter>
 #include <QtTest>

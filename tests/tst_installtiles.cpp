@@ -3,9 +3,8 @@
 // when there is none, and leaves an existing one, and everything in it, exactly as it was. There
 // too, `tolvane-tiles --check` passes the set, and names each fault of a folder.
 
-#include "catalogue/filepictureloader.h"
-#include "catalogue/picturefiles.h"
-#include "catalogue/picturepath.h"
+#include "catalogue/pictureloader.h"
+#include "catalogue/catalogue.h"
 
 #include <QBuffer>
 #include <QCryptographicHash>

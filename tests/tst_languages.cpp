@@ -1,9 +1,8 @@
 // The locale chooses the language as gettext does; the tile tool, Qt's texts and the editor's
 // report speak it, the window's own names stay; every catalogue translates every text of the code.
 
-#include "app/application.h"
 #include "app/form1.h"
-#include "catalogue/filepictureloader.h"
+#include "catalogue/pictureloader.h"
 #include "toolkit/selector.h"
 
 #include <QAction>

@@ -5,13 +5,11 @@
 // also the run that looks for memory faults over many windows and loads.
 
 #include "app/form1.h"
-#include "catalogue/filepictureloader.h"
-#include "catalogue/objectcatalogue.h"
-#include "catalogue/wallcatalogue.h"
+#include "catalogue/pictureloader.h"
+#include "catalogue/catalogue.h"
 #include "support/standinfolder.h"
 #include "support/windowimages.h"
 #include "toolkit/image.h"
-#include "toolkit/imagehost.h"
 #include "toolkit/selector.h"
 
 #include <QAction>
@@ -98,7 +96,7 @@ private:
     bool chance(int percent) { return below(100) < percent; }
 
     QString objectFile() const;
-    QString wallFile(const Selector *walls, catalogue::Orientation orientation) const;
+    QString wallFile(const Selector *walls, catalogue::Place orientation) const;
     bool click(Image *image);
     QString describe(const Image *image) const { return support::imageName(*m_window, image); }
 
@@ -149,7 +147,7 @@ QString Session::objectFile() const
     return catalogue::objectFile(type, variant);
 }
 
-QString Session::wallFile(const Selector *walls, catalogue::Orientation orientation) const
+QString Session::wallFile(const Selector *walls, catalogue::Place orientation) const
 {
     return catalogue::wallFile(walls->Value(), orientation);
 }
@@ -193,8 +191,8 @@ Expectation Session::clickWallSlot()
     const qint16 index = static_cast<qint16>(below(array.count()));
     Image *slot = array.element(index);
     const QString file = horizontal
-                             ? wallFile(m_window->WallScrollH, catalogue::Orientation::Horizontal)
-                             : wallFile(m_window->WallScrollV, catalogue::Orientation::Vertical);
+                             ? wallFile(m_window->WallScrollH, catalogue::HorizontalWall)
+                             : wallFile(m_window->WallScrollV, catalogue::VerticalWall);
     if (!(chance(50) && click(slot))) {
         emit array.clicked(index);
     }
@@ -254,13 +252,13 @@ Expectation Session::selectorChanged(Selector *selector, qint16 before)
     if (selector == m_window->WallScrollH)
         return {{m_window->WallSampleH},
                 nullptr,
-                wallFile(selector, catalogue::Orientation::Horizontal),
+                wallFile(selector, catalogue::HorizontalWall),
                 m_window->WallSampleH,
                 false,
                 false};
     if (selector == m_window->WallScrollV)
         return {
-            {m_window->WallSampleV}, nullptr, wallFile(selector, catalogue::Orientation::Vertical),
+            {m_window->WallSampleV}, nullptr, wallFile(selector, catalogue::VerticalWall),
             m_window->WallSampleV,   false,   false};
     return {{m_window->ObjSample}, nullptr, objectFile(), m_window->ObjSample, true, false};
 }
@@ -269,8 +267,8 @@ Expectation Session::selectorChanged(Selector *selector, qint16 before)
 Expectation Session::changeFile()
 {
     QStringList candidates{objectFile(),
-                           wallFile(m_window->WallScrollH, catalogue::Orientation::Horizontal),
-                           wallFile(m_window->WallScrollV, catalogue::Orientation::Vertical)};
+                           wallFile(m_window->WallScrollH, catalogue::HorizontalWall),
+                           wallFile(m_window->WallScrollV, catalogue::VerticalWall)};
     const QStringList all = m_folder.fileNames();
     const QString file =
         chance(50) ? candidates[below(3)] : all[below(static_cast<int>(all.size()))];

@@ -3,11 +3,9 @@
 // load made it, so a test sees which file every image shows and in what order the loads came.
 
 #include "app/form1.h"
-#include "app/objectchange.h"
-#include "catalogue/objectcatalogue.h"
+#include "catalogue/catalogue.h"
 #include "support/recordingloader.h"
 #include "support/windowimages.h"
-#include "toolkit/controlarray.h"
 #include "toolkit/image.h"
 #include "toolkit/selector.h"
 
@@ -392,7 +390,7 @@ void TestObjectChange::wallSelection()
     toolkit::Image *sample =
         wallSelector.endsWith(QLatin1Char('H')) ? m_form->WallSampleH : m_form->WallSampleV;
     const qint16 kind =
-        wallSelector.endsWith(QLatin1Char('H')) ? app::HorizontalWallKind : app::VerticalWallKind;
+        wallSelector.endsWith(QLatin1Char('H')) ? catalogue::HorizontalWall : catalogue::VerticalWall;
     toolkit::ControlArray &slotArray = support::boardArray(*m_form, wallSlots);
     act(wallSelector + QStringLiteral(" 0")); // away from the design value, loading nothing
     QMap<QString, QList<int>> selectors = selectorStates();

@@ -2,7 +2,7 @@
 // files that are there unless forced, draws only catalogue names, lays out its contact sheet in
 // catalogue order and lists every file with its size.
 
-#include "catalogue/picturefiles.h"
+#include "catalogue/catalogue.h"
 #include "tools/tiles/contactsheet.h"
 #include "tools/tiles/tilecatalogue.h"
 #include "tools/tiles/tilepicture.h"

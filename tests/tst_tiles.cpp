@@ -2,9 +2,8 @@
 // it — the stored bitmap format byte by byte, the sizes of the board slots, loading through the
 // editor's own picture loader from a picture folder — and for what the pictures show.
 
-#include "catalogue/filepictureloader.h"
-#include "catalogue/picturefiles.h"
-#include "catalogue/picturepath.h"
+#include "catalogue/pictureloader.h"
+#include "catalogue/catalogue.h"
 
 #include <QDir>
 #include <QFile>

@@ -2,8 +2,11 @@
 
 #include <QObject>
 #include <QPixmap>
+#include <QPointer>
 #include <QRect>
 #include <QString>
+#include <QWidget>
+#include <vector>
 
 namespace toolkit {
 
@@ -47,9 +50,6 @@ public:
     void setSize(QSize size);
     // Where the image lies on its host, in the host's pixels.
     QRect rect() const { return m_rect; }
-    // Whether the image is shown larger than the picture it was made with, and so may cover its
-    // neighbours.
-    bool overflows() const;
 
     // The control array the image is an element of, and its index there; nullptr and -1 for an
     // image that stands alone.
@@ -63,13 +63,11 @@ private:
     friend class ControlArray;
     friend class ImageHost;
 
-    // An element of `array`, made by the array itself.
     Image(bool stretches, const QPixmap &picture, ImageHost *host, ControlArray *array,
           qint16 index, const QString &pictureFile);
 
+    // Moves the image, painting anew both the place it leaves and the place it takes.
     void setRect(const QRect &rect);
-    // Schedules a repaint of the place the image takes.
-    void update() const;
 
     ImageHost *m_host;
     ControlArray *m_array;
@@ -77,9 +75,85 @@ private:
     QPixmap m_picture;
     QString m_pictureFile;
     bool m_stretches;
-    QSize m_madeSize;
     QRect m_rect;
     bool m_visible = true;
+};
+
+// A family of images under one name, addressed by index. Element 0 comes from the window's
+// design; every other element is created as a copy of it. A click on any element reaches the
+// array's clicked() with that element's index, and nothing else.
+class ControlArray : public QObject
+{
+    Q_OBJECT
+
+public:
+    // An array whose element 0 shows `picture` on `host`, stretching it or not.
+    ControlArray(bool stretches, const QPixmap &picture, ImageHost *host, QObject *parent);
+
+    // The element with this index, or nullptr when there is none.
+    Image *element(int index) const;
+    // How many elements exist.
+    int count() const;
+
+    // Creates element `index` from element 0: its picture (and picture file), size and stretching,
+    // hidden, at element 0's position. Throws std::invalid_argument when the index is taken or
+    // outside 1..32767.
+    Image *create(int index);
+
+    // Whether anything listens to the clicks on the elements: a press of one then does something.
+    bool takesClicks() const;
+
+signals:
+    void clicked(qint16 index);
+
+private:
+    std::vector<Image *> m_elements;
+};
+
+// The widget that windowless images live on. It owns its images, paints the visible ones in the
+// order they were created (later ones above earlier ones) with one painter, and turns a left-button
+// press and release on the same image into a click of that image. Real widgets placed on the host
+// always lie above its images. Assistive technology sees the images as the host's children.
+class ImageHost : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit ImageHost(QWidget *parent = nullptr);
+    ~ImageHost() override;
+
+    // The images in creation order, the lowest first.
+    const std::vector<Image *> &images() const { return m_images; }
+
+    // The topmost visible image drawn on the device pixel under a position in the window's
+    // coordinates, unrounded, as the window system reports the pointer; nullptr where the host's
+    // background shows. The images are drawn, and looked up here, with each edge moved to the
+    // nearest device pixel boundary, so that at a fractional scale neighbours meet without a seam.
+    Image *imageAt(QPointF windowPosition) const;
+
+    // Clicks `image`, as a left-button press and release on it does: an element of a control array
+    // is reported by its array with its index. An image that stands alone takes no clicks.
+    static void click(const Image *image);
+
+    // What assistive technology calls `image`: by default its object name.
+    virtual QString imageName(const Image &image) const;
+
+protected:
+    // Paints what lies beneath the images within `area`; nothing by default, so that the parent's
+    // background shows.
+    virtual void paintBackground(QPainter &painter, const QRect &area);
+
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    friend class Image;
+
+    QPointF windowPosition(const QMouseEvent &event) const;
+
+    std::vector<Image *> m_images;
+    QPointer<Image> m_pressed;
 };
 
 } // namespace toolkit

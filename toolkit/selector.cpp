@@ -1,6 +1,6 @@
 #include "toolkit/selector.h"
 
-#include "toolkit/modalblocking.h"
+#include "toolkit/accessible.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -166,11 +166,6 @@ void Selector::setValue(qint16 value)
     emit changed();
 }
 
-void Selector::setEnabled(bool enabled)
-{
-    QWidget::setEnabled(enabled);
-}
-
 void Selector::endUserInput()
 {
     m_bar->endUserInput();
@@ -196,13 +191,13 @@ void Selector::showValue()
     m_bar->setValue(std::clamp<int>(m_value, m_min, std::max(m_min, m_max)));
 }
 
-// Behind a modal window nothing but the program moves the selector: a value set through
-// accessibility, which passes Qt's modality, goes back at once.
+// Only the program moves a disabled selector, or one behind a modal window: a value or a step from
+// assistive technology, which passes Qt's modality and the bar's disabled state, goes back at once.
 void Selector::takeUserValue(int value)
 {
     if (value == m_value)
         return;
-    if (isBlockedByModalWindow(*this)) {
+    if (!isEnabled() || isBlockedByModalWindow(*this)) {
         showValue();
         return;
     }

@@ -12,8 +12,8 @@ class SelectorBar;
 // it lies outside `Min`..`Max` (the bar on screen then shows the nearest end), and it signals
 // changed() synchronously: inside setValue() when the program writes a different value, and after
 // every user step (arrow or track click, arrow key, wheel notch) or the release of a dragged thumb.
-// While a modal window blocks its window, a value that reaches the bar all the same (through
-// assistive technology) is put back and signals nothing.
+// A value that reaches the bar from assistive technology while the selector is disabled, or while a
+// modal window blocks its window, is put back and signals nothing.
 class Selector : public QWidget
 {
     Q_OBJECT
@@ -40,7 +40,6 @@ public:
     void setMax(qint16 max);
     // Signals changed(), before returning, when `value` differs from `Value`.
     void setValue(qint16 value);
-    void setEnabled(bool enabled);
 
     // Ends whatever the user is doing with the bar at once: an arrow or track held down stops
     // repeating, a dragged thumb goes back to `Value`, the rest of a wheel turn is dropped. Nothing

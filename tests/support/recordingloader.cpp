@@ -1,7 +1,6 @@
 #include "recordingloader.h"
 
-#include "catalogue/picturefiles.h"
-#include "catalogue/picturepath.h"
+#include "catalogue/catalogue.h"
 #include "toolkit/image.h"
 
 #include <QColor>

@@ -1,7 +1,7 @@
 #include "standinfolder.h"
 
 #include "bitmapwriter.h"
-#include "catalogue/picturefiles.h"
+#include "catalogue/catalogue.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,9 +1,7 @@
 #include "windowimages.h"
 
 #include "app/form1.h"
-#include "toolkit/controlarray.h"
 #include "toolkit/image.h"
-#include "toolkit/imagehost.h"
 #include "toolkit/selector.h"
 #include "windowlayout.h"
 

@@ -1,6 +1,6 @@
 #include "tools/tiles/contactsheet.h"
 
-#include "catalogue/picturefiles.h"
+#include "catalogue/catalogue.h"
 #include "tools/tiles/pixelfont.h"
 #include "tools/tiles/tilepicture.h"
 

@@ -7,9 +7,8 @@
 //   tolvane-tiles --list
 //   tolvane-tiles --check [FOLDER]
 
-#include "catalogue/filepictureloader.h"
-#include "catalogue/picturefiles.h"
-#include "catalogue/picturepath.h"
+#include "catalogue/pictureloader.h"
+#include "catalogue/catalogue.h"
 #include "tools/tiles/contactsheet.h"
 #include "tools/tiles/tilecatalogue.h"
 #include "tools/tiles/tilecheck.h"

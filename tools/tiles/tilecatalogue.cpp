@@ -1,6 +1,6 @@
 #include "tools/tiles/tilecatalogue.h"
 
-#include "catalogue/picturefiles.h"
+#include "catalogue/catalogue.h"
 
 #include <QCoreApplication>
 
@@ -10,7 +10,7 @@ namespace {
 
 QString heading(const catalogue::PictureFile &file)
 {
-    return (file.family == catalogue::Family::Object
+    return (file.place == catalogue::Cell
                 ? QCoreApplication::translate("TileTool", "Object type %1")
                 : QCoreApplication::translate("TileTool", "Wall type %1"))
         .arg(file.type);

@@ -1,6 +1,6 @@
 #include "tools/tiles/tilecheck.h"
 
-#include "catalogue/filepictureloader.h"
+#include "catalogue/pictureloader.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "catalogue/picturefiles.h"
+#include "catalogue/catalogue.h"
 
 #include <QStringList>
 #include <functional>

@@ -1,4 +1,4 @@
-#include "catalogue/objectcatalogue.h"
+#include "catalogue/catalogue.h"
 
 #include <initializer_list>
 #include <iterator>
@@ -93,32 +93,49 @@ constexpr std::initializer_list<const char *> typeRows[] = {
     /* 67 */ {"X-Terminate.bmp"},
 };
 // clang-format on
+static_assert(std::size(typeRows) == objectTypeCount());
 
-// The row of object type `type`, or nullptr for a number that is no type.
-const std::initializer_list<const char *> *typeRow(int type)
-{
-    return type >= 1 && type <= objectTypeCount() ? &typeRows[type - 1] : nullptr;
-}
+// Each wall type's picture for horizontal slots and for vertical slots, in type-number order.
+constexpr const char *wallRows[][2] = {
+    {"BlankWallH.bmp", "BlankWallV.bmp"},       {"WallH.bmp", "WallV.bmp"},
+    {"BreakWallH.bmp", "BreakWallV.bmp"},       {"BombWallH.bmp", "BombWallV.bmp"},
+    {"ElectricGateH.bmp", "ElectricGateV.bmp"},
+};
+static_assert(std::size(wallRows) == wallTypeCount());
 
 } // namespace
 
-int objectTypeCount()
-{
-    return static_cast<int>(std::size(typeRows));
-}
-
 int variantCount(int type)
 {
-    const auto *row = typeRow(type);
-    return row ? static_cast<int>(row->size()) : 0;
+    return type >= 1 && type <= objectTypeCount() ? int(typeRows[type - 1].size()) : 0;
 }
 
 QString objectFile(int type, int variant)
 {
-    const auto *row = typeRow(type);
-    if (!row || variant < 1 || variant > static_cast<int>(row->size()))
+    if (variant < 1 || variant > variantCount(type))
         return {};
-    return QString::fromLatin1(row->begin()[variant - 1]);
+    return QString::fromLatin1(typeRows[type - 1].begin()[variant - 1]);
+}
+
+QString wallFile(int type, Place place)
+{
+    if (type < 1 || type > wallTypeCount() || (place != HorizontalWall && place != VerticalWall))
+        return {};
+    return QString::fromLatin1(wallRows[type - 1][place == HorizontalWall ? 0 : 1]);
+}
+
+std::vector<PictureFile> pictureFiles()
+{
+    std::vector<PictureFile> files;
+    for (int type = 1; type <= objectTypeCount(); ++type) {
+        for (int variant = 1; variant <= variantCount(type); ++variant)
+            files.push_back({objectFile(type, variant), Cell, type, slotSize(Cell)});
+    }
+    for (int type = 1; type <= wallTypeCount(); ++type) {
+        for (Place place : {HorizontalWall, VerticalWall})
+            files.push_back({wallFile(type, place), place, type, slotSize(place)});
+    }
+    return files;
 }
 
 } // namespace catalogue
