@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QStandardPaths>
 #include <cerrno>
 #include <cstring>
@@ -37,47 +38,29 @@ struct RegularFile
     QByteArray data;
 };
 
-// A file descriptor that closes itself.
-class OpenFile
-{
-public:
-    explicit OpenFile(const QByteArray &name)
-        : m_fd(::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY))
-    {}
-    ~OpenFile()
-    {
-        if (m_fd >= 0)
-            ::close(m_fd);
-    }
-    OpenFile(const OpenFile &) = delete;
-    OpenFile &operator=(const OpenFile &) = delete;
-
-    int fd() const { return m_fd; }
-
-private:
-    int m_fd;
-};
-
 // Reads the file `name` when it is a regular file of at most `maxBytes`. It is opened without
 // blocking, so that a named pipe or a device never stalls the caller, and anything but a regular
 // file is left unread.
 RegularFile readRegularFile(const QByteArray &name, qint64 maxBytes)
 {
-    RegularFile result;
-    OpenFile file(name);
+    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    const auto close = qScopeGuard([fd] {
+        if (fd >= 0)
+            ::close(fd);
+    });
     struct stat info
     {};
-    if (file.fd() < 0 || ::fstat(file.fd(), &info) != 0)
+    if (fd < 0 || ::fstat(fd, &info) != 0)
         return {RegularFile::Failed, errno, {}};
     if (!S_ISREG(info.st_mode))
         return {RegularFile::NotRegular, 0, {}};
     if (info.st_size > maxBytes)
         return {RegularFile::TooLarge, 0, {}};
-
-    result.data = QByteArray(static_cast<qsizetype>(info.st_size), Qt::Uninitialized);
+    RegularFile result{RegularFile::Read, 0,
+                       QByteArray(qsizetype(info.st_size), Qt::Uninitialized)};
     qsizetype filled = 0;
     while (filled < result.data.size()) {
-        const ssize_t got = ::read(file.fd(), result.data.data() + filled,
+        const ssize_t got = ::read(fd, result.data.data() + filled,
                                    static_cast<size_t>(result.data.size() - filled));
         if (got < 0 && errno == EINTR)
             continue;
@@ -91,9 +74,6 @@ RegularFile readRegularFile(const QByteArray &name, qint64 maxBytes)
     return result;
 }
 
-// No user folder settings come near this; a larger file is not read.
-constexpr qint64 maxSettingsBytes = 64 * 1024;
-
 QByteArray withoutTrailingSlash(QByteArray path)
 {
     while (path.size() > 1 && path.endsWith('/'))
@@ -101,60 +81,54 @@ QByteArray withoutTrailingSlash(QByteArray path)
     return path;
 }
 
-QByteArray homeFolder()
+bool isFolder(const QByteArray &path)
 {
-    const QByteArray home = qgetenv("HOME");
-    return home.isEmpty() ? QByteArray("/") : withoutTrailingSlash(home);
+    struct stat info
+    {};
+    return ::stat(path.constData(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
-// The documents folder that the user folder settings name, or an empty one.
-QByteArray documentsFolderSetting(const QByteArray &home)
+// The value of the last XDG_DOCUMENTS_DIR line of the user folder settings in `configHome`, one
+// pair of quotes removed. No such settings come near 64 KiB; a larger file is not read.
+QByteArray documentsSetting(const QByteArray &configHome)
 {
-    QByteArray configHome = qgetenv("XDG_CONFIG_HOME");
-    if (configHome.isEmpty())
-        configHome = home + "/.config";
-    const RegularFile settings = readRegularFile(configHome + "/user-dirs.dirs", maxSettingsBytes);
     const QByteArray key = "XDG_DOCUMENTS_DIR=";
     QByteArray value;
-    for (const QByteArray &line : settings.data.split('\n')) {
+    for (const QByteArray &line :
+         readRegularFile(configHome + "/user-dirs.dirs", 64 * 1024).data.split('\n')) {
         if (line.startsWith(key))
             value = line.mid(key.size());
     }
     if (value.size() > 2 && value.startsWith('"') && value.endsWith('"'))
         value = value.mid(1, value.size() - 2);
-    if (value.startsWith("$HOME"))
-        value = home + value.mid(5);
-    return withoutTrailingSlash(value);
+    return value;
 }
 
 const QString toolName = QStringLiteral("tolvane-tiles");
 
-QString quotedForTheShell(const QString &path)
-{
-    static const QRegularExpression plain(QStringLiteral("^[A-Za-z0-9_./+-]+$"));
-    if (plain.match(path).hasMatch())
-        return path;
-    return QLatin1Char('\'') + QString(path).replace(u'\'', QLatin1String("'\\''")) +
-           QLatin1Char('\'');
-}
-
 // The command that runs the tile tool, as the user can type it where the running program lies:
-// "tolvane-tiles" when the one beside the program (installed) or in its build tree is the one the
-// search path finds, else that tool's full path, quoted for the shell where it needs to be.
+// "tolvane-tiles" when the one beside the program (installed) is the one the search path finds,
+// else the full path of that one or of the clone's tools/tolvane-tiles, which builds the tool
+// when it is first run, quoted for the shell where it needs to be.
 QString tileToolCommand()
 {
     if (!QCoreApplication::instance())
         return toolName;
     const QDir programs(QCoreApplication::applicationDirPath());
-    for (const QString &place : {programs.filePath(toolName),
-                                 programs.filePath(QStringLiteral("../tools/tiles/") + toolName)}) {
+    for (const QString &place :
+         {programs.filePath(toolName), programs.filePath(QStringLiteral("../../tools/") + toolName),
+          programs.filePath(QStringLiteral("../tools/tiles/") + toolName)}) {
         const QFileInfo tool(place);
         if (!tool.isFile() || !tool.isExecutable())
             continue;
         const QFileInfo found(QStandardPaths::findExecutable(toolName));
         if (found.exists() && found.canonicalFilePath() == tool.canonicalFilePath())
             return toolName;
-        return quotedForTheShell(QDir::cleanPath(tool.absoluteFilePath()));
+        static const QRegularExpression plain(QStringLiteral("^[A-Za-z0-9_./+-]+$"));
+        const QString path = QDir::cleanPath(tool.absoluteFilePath());
+        if (plain.match(path).hasMatch())
+            return path;
+        return u'\'' + QString(path).replace(u'\'', QLatin1String("'\\''")) + u'\'';
     }
     return toolName;
 }
@@ -222,8 +196,8 @@ QString systemMessage(int error)
 // Why the file `name` could not be opened, from open()'s `error` and a look along its path: a
 // folder on the way that is a link to nowhere or into a loop of links, its folder missing, a file
 // in the folder's place, a folder that may not be looked into, a link to a missing file, or the
-// file itself missing or unreadable.
-QString openFailure(const QByteArray &name, int error)
+// file itself missing or unreadable. A missing folder's cause ends with `folderNote`.
+QString openFailure(const QByteArray &name, int error, const QString &folderNote)
 {
     const qsizetype slash = name.lastIndexOf('/');
     const QByteArray folder = slash < 0 ? QByteArray(".") : name.left(qMax(slash, qsizetype(1)));
@@ -247,7 +221,8 @@ QString openFailure(const QByteArray &name, int error)
                        "its folder is missing. Run \"%1\" to put the sample tiles there; if you "
                        "have tiles of your own, put them there and run \"%1 --check\" to check "
                        "them")
-                .arg(tileToolCommand());
+                       .arg(tileToolCommand()) +
+                   (folderNote.isEmpty() ? QString() : QStringLiteral(". ") + folderNote);
         if (S_ISLNK(modeOf(name, false)))
             return QCoreApplication::translate("PictureLoad",
                                                "it is a link to a file that is missing");
@@ -271,40 +246,30 @@ QString openFailure(const QByteArray &name, int error)
 }
 
 // The largest file a picture within maxPictureBytes needs is an uncompressed 32-bit one of that
-// size; twice that leaves room for headers and a palette. A larger file is not read at all.
-constexpr qint64 maxFileBytes = 2 * maxPictureBytes;
-
-// Reads the whole of a regular file into memory, or throws why it cannot.
-QByteArray readPictureFile(const QByteArray &name)
+// size; twice that leaves room for headers and a palette. A larger file is not read at all. A
+// failed allocation while the file is read or decoded is reported as a lack of memory.
+QImage readPicture(const QByteArray &name, const QString &folderNote)
 {
-    RegularFile file = readRegularFile(name, maxFileBytes);
     const QString shownName = QFile::decodeName(name);
-    switch (file.outcome) {
-    case RegularFile::Read:
-        break;
-    case RegularFile::Failed:
-        throw PictureLoadError(shownName, openFailure(name, file.error));
-    case RegularFile::NotRegular:
-        throw PictureLoadError(
-            shownName, QCoreApplication::translate("PictureLoad", "it is not a picture file"));
-    case RegularFile::TooLarge:
+    try {
+        const RegularFile file = readRegularFile(name, 2 * maxPictureBytes);
+        switch (file.outcome) {
+        case RegularFile::Read:
+            return decodePicture(file.data, shownName);
+        case RegularFile::Failed:
+            throw PictureLoadError(shownName, openFailure(name, file.error, folderNote));
+        case RegularFile::NotRegular:
+            throw PictureLoadError(
+                shownName, QCoreApplication::translate("PictureLoad", "it is not a picture file"));
+        case RegularFile::TooLarge:
+            break;
+        }
         throw PictureLoadError(
             shownName,
             QCoreApplication::translate("PictureLoad", "it is too large to be a tile picture"));
-    }
-    return std::move(file.data);
-}
-
-// What `load` returns; a failed allocation in it becomes the load error a user is shown about the
-// file `name`.
-template <typename Load> auto withinMemory(const QByteArray &name, Load load)
-{
-    try {
-        return load();
     } catch (const std::bad_alloc &) {
-        // Qt's containers throw this where a picture's pixels come back empty instead.
         throw PictureLoadError(
-            QFile::decodeName(name),
+            shownName,
             QCoreApplication::translate("PictureLoad", "there is not enough memory to load it"));
     }
 }
@@ -321,17 +286,49 @@ PictureLoadError::PictureLoadError(const QString &file, const QString &cause)
       m_file(file), m_cause(cause)
 {}
 
-QByteArray documentsFolder()
+// The documents folder follows the user folder settings only where they name an absolute path or
+// one under $HOME; anything else would be found in a different place by programs started from
+// different folders. HOME itself must be the absolute path of a folder.
+DocumentsFolder documentsFolder()
 {
-    const QByteArray home = homeFolder();
-    const QByteArray setting = documentsFolderSetting(home);
-    return setting.isEmpty() ? home + "/Documents" : setting;
+    const QByteArray home = withoutTrailingSlash(qgetenv("HOME"));
+    const bool homeUsable = home.startsWith('/') && isFolder(home);
+    QByteArray configHome = qgetenv("XDG_CONFIG_HOME");
+    if (!configHome.startsWith('/'))
+        configHome = homeUsable ? home + "/.config" : QByteArray();
+    const QByteArray value = configHome.isEmpty() ? QByteArray() : documentsSetting(configHome);
+    const bool underHome = value == "$HOME" || value.startsWith("$HOME/");
+    if (!value.contains('\0') && value.startsWith('/'))
+        return {withoutTrailingSlash(value), {}};
+    if (!value.contains('\0') && underHome && homeUsable)
+        return {withoutTrailingSlash(home + value.mid(5)), {}};
+    if (home.isEmpty())
+        return {{},
+                QCoreApplication::translate(
+                    "PictureLoad", "HOME is not set, so there is no documents folder to hold "
+                                   "the picture folder")};
+    if (!homeUsable)
+        return {{},
+                QCoreApplication::translate("PictureLoad",
+                                            "HOME is \"%1\", which is not the absolute path "
+                                            "of a folder, so there is no documents folder to "
+                                            "hold the picture folder")
+                    .arg(QFile::decodeName(home))};
+    if (value.isEmpty() || underHome)
+        return {home + "/Documents", {}};
+    //: Ends the cause of a missing picture folder: why it is looked for in ~/Documents.
+    return {home + "/Documents",
+            QCoreApplication::translate("PictureLoad",
+                                        "XDG_DOCUMENTS_DIR in \"%1\" is set aside for "
+                                        "~/Documents: it is neither an absolute path nor one "
+                                        "under $HOME")
+                .arg(QFile::decodeName(configHome + "/user-dirs.dirs"))};
 }
 
-FilePictureLoader::FilePictureLoader() : FilePictureLoader(documentsFolder()) {}
+FilePictureLoader::FilePictureLoader() : m_documents(documentsFolder()) {}
 
 FilePictureLoader::FilePictureLoader(const QByteArray &documentsFolder)
-    : m_documentsFolder(documentsFolder)
+    : m_documents{documentsFolder, {}}
 {}
 
 FilePictureLoader::FilePictureLoader(const QString &documentsFolder)
@@ -340,13 +337,11 @@ FilePictureLoader::FilePictureLoader(const QString &documentsFolder)
 
 QByteArray FilePictureLoader::fileName(const QString &path) const
 {
-#ifdef Q_OS_WIN
-    return QFile::encodeName(path);
-#else
-    if (path.startsWith(documentsPart))
-        return m_documentsFolder + '/' + QFile::encodeName(path.mid(documentsPart.size()));
-    return QFile::encodeName(path);
-#endif
+    if (!path.startsWith(documentsPart))
+        return QFile::encodeName(path);
+    if (m_documents.folder.isEmpty())
+        return {};
+    return m_documents.folder + '/' + QFile::encodeName(path.mid(documentsPart.size()));
 }
 
 QString FilePictureLoader::filePath(const QString &path) const
@@ -356,20 +351,23 @@ QString FilePictureLoader::filePath(const QString &path) const
 
 QImage FilePictureLoader::loadImage(const QByteArray &name)
 {
-    return withinMemory(
-        name, [&] { return decodePicture(readPictureFile(name), QFile::decodeName(name)); });
+    return readPicture(name, {});
 }
 
 QPixmap FilePictureLoader::loadPicture(const QString &path) const
 {
     const QByteArray name = fileName(path);
-    const QImage image = loadImage(name);
-    return withinMemory(name, [&] {
-        const QPixmap picture = QPixmap::fromImage(image);
-        if (picture.isNull())
-            throw PictureLoadError(QFile::decodeName(name), noMemoryFor(image.size()));
-        return picture;
-    });
+    if (name.isEmpty())
+        throw PictureLoadError(path, m_documents.problem);
+    const QImage image = readPicture(name, m_documents.problem);
+    QPixmap picture;
+    try {
+        picture = QPixmap::fromImage(image);
+    } catch (const std::bad_alloc &) {
+    }
+    if (picture.isNull())
+        throw PictureLoadError(QFile::decodeName(name), noMemoryFor(image.size()));
+    return picture;
 }
 
 } // namespace catalogue

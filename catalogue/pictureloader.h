@@ -8,6 +8,19 @@
 
 namespace catalogue {
 
+// The user's documents folder, named byte for byte as the file system names it: XDG_DOCUMENTS_DIR
+// from the user folder settings ($XDG_CONFIG_HOME/user-dirs.dirs, ~/.config/user-dirs.dirs without
+// it), its last such line with one pair of quotes removed, when it is an absolute path or one under
+// $HOME; else ~/Documents. Qt decodes these names as UTF-8 and loses whatever bytes are not; a
+// folder whose name is in another encoding is found here all the same.
+struct DocumentsFolder
+{
+    QByteArray folder; // empty when there is none: HOME is not set, or no folder
+    // Why there is no folder; or, beside one, why the settings' value was set aside for it.
+    QString problem;
+};
+DocumentsFolder documentsFolder();
+
 // Why a picture could not be loaded; what() is the whole message shown to the user.
 class PictureLoadError : public std::runtime_error
 {
@@ -54,21 +67,15 @@ public:
     // the same checks and causes, but leaves it an image: no GUI application is needed.
     static QImage loadImage(const QByteArray &name);
 
-    // Where on this system the file of a picture path lies, as the file system names it.
+    // Where on this system the file of a picture path lies, as the file system names it; empty
+    // when it lies in a documents folder that there is none of.
     QByteArray fileName(const QString &path) const;
     // The same as text, as reports show it: bytes that are not UTF-8 become replacement characters.
     QString filePath(const QString &path) const;
 
 private:
-    QByteArray m_documentsFolder;
+    DocumentsFolder m_documents;
 };
-
-// The user's documents folder, named byte for byte as the file system names it: XDG_DOCUMENTS_DIR
-// from the user folder settings ($XDG_CONFIG_HOME/user-dirs.dirs, ~/.config/user-dirs.dirs without
-// it), its last such line with one pair of quotes removed and a leading $HOME expanded; else
-// ~/Documents. Qt decodes these names as UTF-8 and loses whatever bytes are not; a folder whose
-// name is in another encoding is found here all the same.
-QByteArray documentsFolder();
 
 // The bitmap reader. The largest picture accepted, in either direction, and what one picture may
 // cost once decoded, at the 4 bytes a pixel that a shown picture takes: 512 × 512 pixels. A board
