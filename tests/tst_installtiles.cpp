@@ -16,6 +16,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -62,7 +63,8 @@ private:
         return run();
     }
 
-    // Runs `program` with `home` as HOME and no user folder settings from outside.
+    // Runs `program` with `home` as HOME and no user folder settings from outside, the tile tool as
+    // $TOOL and, for root, whom permissions do not stop, $UNPRIVILEGED to run a command as nobody.
     static int run(const QByteArray &home, const QString &program, const QStringList &arguments,
                    QByteArray *output)
     {
@@ -70,6 +72,10 @@ private:
         QProcessEnvironment environment =
             withHome(home, [] { return QProcessEnvironment::systemEnvironment(); });
         environment.remove("XDG_CONFIG_HOME");
+        environment.insert("TOOL", TOLVANE_TILES);
+        environment.insert("UNPRIVILEGED",
+                           ::geteuid() == 0 ? "setpriv --reuid=65534 --regid=65534 --clear-groups"
+                                            : "");
         process.setProcessEnvironment(environment);
         process.setProcessChannelMode(QProcess::MergedChannels);
         process.start(program, arguments);
@@ -84,9 +90,11 @@ private:
         return run(home, QStringLiteral(TOLVANE_SOURCE_DIR "/tools/install-tiles.sh"), {}, output);
     }
 
-    static int runCheck(const QByteArray &home, QByteArray *output)
+    // Runs the shell command `command`, by default the tile tool's check.
+    static int runCheck(const QByteArray &home, QByteArray *output, const QString &command = {})
     {
-        return run(home, QStringLiteral(TOLVANE_TILES), {QStringLiteral("--check")}, output);
+        return run(home, "/bin/sh", {"-c", command.isEmpty() ? "exec \"$TOOL\" --check" : command},
+                   output);
     }
 
 private slots:
@@ -182,19 +190,30 @@ private slots:
     }
 
     // The check of the picture folder names each fault with its file, and fails for any fault in
-    // the 187 files; a file it does not read fails nothing.
+    // the 187 files; a file it does not read fails nothing. Names are shown quoted and escaped, one
+    // line each. The tool's other commands run on the folder as well.
     void checkNamesEachFault_data()
     {
-        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("file"); // none: the folder is left as installed
         QTest::addColumn<QString>("renamedTo");
         QTest::addColumn<QByteArray>("content"); // the file's new content; null: it is removed
-        QTest::addColumn<QStringList>("report"); // the check's output after its first line
+        QTest::addColumn<QString>("command");    // run by the shell; none: the check
+        QTest::addColumn<QStringList>("report"); // the output after its first line, HOME for home
         QTest::addColumn<int>("status");
-        const auto fault = [](const char *name, const QString &file, const QString &renamedTo,
-                              const QByteArray &content, const QString &line, const char *counts) {
+        const QString unreadHeading = "Files in the folder that the editor never reads:";
+        const auto fault = [&](const char *name, const QString &file, const QString &renamedTo,
+                               const QByteArray &content, const QString &line, const char *counts,
+                               const QString &unread = {}) {
             const QString summary = "186 of 187 pictures load at their slot's size; ";
-            QTest::newRow(name) << file << renamedTo << content
-                                << QStringList{"  " + line, summary + counts} << 1;
+            QStringList report{"  " + line, summary + counts};
+            if (!unread.isEmpty())
+                report << unreadHeading << "  " + unread;
+            QTest::newRow(name) << file << renamedTo << content << QString() << report << 1;
+        };
+        const auto run = [](const char *name, const QString &command, const QStringList &report,
+                            int status) {
+            QTest::newRow(name) << QString() << QString() << QByteArray() << command << report
+                                << status;
         };
         const auto encoded = [](int side, const char *format) {
             QImage picture(side, side, QImage::Format_RGB32);
@@ -209,24 +228,50 @@ private slots:
         QVERIFY(wall.open(QIODevice::ReadOnly));
         // clang-format off
         fault("name in another letter case", "AngleL.bmp", "anglel.bmp", {},
-              "AngleL.bmp is missing; the folder has anglel.bmp, whose name differs only in letter "
-              "case.", "missing: 1, cannot be loaded: 0, of another size: 0.");
-        fault("missing", "Ghost.bmp", {}, {}, "Ghost.bmp is missing.",
+              "\"AngleL.bmp\" is missing; the folder has \"anglel.bmp\", whose name differs only "
+              "in letter case.", "missing: 1, cannot be loaded: 0, of another size: 0.");
+        fault("missing", "Ghost.bmp", {}, {}, "\"Ghost.bmp\" is missing.",
               "missing: 1, cannot be loaded: 0, of another size: 0.");
         fault("PNG named .bmp", "Bow.bmp", {}, encoded(32, "png"),
-              "Bow.bmp cannot be loaded: it is not a picture: it is not a Windows bitmap.",
+              "\"Bow.bmp\" cannot be loaded: it is not a picture: it is not a Windows bitmap.",
               "missing: 0, cannot be loaded: 1, of another size: 0.");
         fault("truncated", "WallH.bmp", {}, wall.read(500),
-              "WallH.bmp cannot be loaded: it is not a picture: the file is shorter than its "
+              "\"WallH.bmp\" cannot be loaded: it is not a picture: the file is shorter than its "
               "header says.", "missing: 0, cannot be loaded: 1, of another size: 0.");
         fault("64 × 64 object", "Crate.bmp", {}, encoded(64, "bmp"),
-              "Crate.bmp loads, but at 64 × 64 pixels it is larger than its slot of 32 × 32 and "
-              "covers its neighbours.", "missing: 0, cannot be loaded: 0, of another size: 1.");
+              "\"Crate.bmp\" loads, but at 64 × 64 pixels it is larger than its slot of 32 × 32 "
+              "and covers its neighbours.", "missing: 0, cannot be loaded: 0, of another size: 1.");
+        fault("a name forging the verdict", "Ghost.bmp", "Ghost.bmp\nAll 187 pictures load at "
+              "their slot's size.", {}, "\"Ghost.bmp\" is missing.", "missing: 1, cannot be "
+              "loaded: 0, of another size: 0.", "\"Ghost.bmp\\nAll 187 pictures load at their "
+              "slot's size.\"");
+        const QString allFit = "All 187 pictures load at their slot's size.";
         QTest::newRow("a file the editor does not read")
-            << "notes.txt" << QString() << QByteArray("my notes")
-            << QStringList{"All 187 pictures load at their slot's size.",
-                           "Files in the folder that the editor never reads:", "  notes.txt"}
-            << 0;
+            << "notes.txt" << QString() << QByteArray("my notes") << QString()
+            << QStringList{allFit, unreadHeading, "  \"notes.txt\""} << 0;
+        QTest::newRow("escape sequences in a name")
+            << "\x1b[2J\x1b]0;\\\a.bmp" << QString() << QByteArray("x") << QString()
+            << QStringList{allFit, unreadHeading, "  \"\\e[2J\\e]0;\\\\\\a.bmp\""} << 0;
+        // The first line is the write's; the check's must name the folder given, byte for byte.
+        run("a folder named in Latin-1 written and checked",
+            "f=\"$HOME/Tuiles $(printf '\\340') moi\" && \"$TOOL\" \"$f\" && rm \"$f/Ghost.bmp\" && "
+            "exec \"$TOOL\" --check \"$f\"",
+            {"Checking the 187 pictures the editor reads, in \"HOME/Tuiles \\xe0 moi\":",
+             "  \"Ghost.bmp\" is missing.", "186 of 187 pictures load at their slot's size; "
+             "missing: 1, cannot be loaded: 0, of another size: 0."}, 1);
+        run("an empty folder name", "exec \"$TOOL\" --check ''", {}, 2);
+        run("a full standard output", "exec \"$TOOL\" --list >/dev/full", {}, 1);
+        run("a pipe in a tile's place, overwritten",
+            "p=\"$HOME/Documents/pardovine/Bow.bmp\" && rm \"$p\" && mkfifo \"$p\" && "
+            "exec \"$TOOL\" --force",
+            {"Could not write \"HOME/Documents/pardovine/Bow.bmp\": it is not a regular file"}, 1);
+        // The editor opens each file by its name, which a folder of mode 311 allows to all but
+        // its listing.
+        run("a folder that cannot be listed",
+            "chmod 711 \"$HOME\" && chmod 311 \"$HOME/Documents/pardovine\" && "
+            "exec $UNPRIVILEGED \"$TOOL\" --check",
+            {allFit, "The folder cannot be listed (Permission denied), so the files in it that "
+             "the editor never reads cannot be named."}, 0);
         // clang-format on
     }
 
@@ -235,21 +280,28 @@ private slots:
         QFETCH(QString, file);
         QFETCH(QString, renamedTo);
         QFETCH(QByteArray, content);
+        QFETCH(QString, command);
         QFETCH(QStringList, report);
         QFETCH(int, status);
         QTemporaryDir home;
+        // What the commands leave where Qt cannot list or name it, the shell removes.
+        const auto remove = qScopeGuard([&] {
+            QProcess::execute("sh", {"-c", "chmod -R u+rwx \"$0\"; rm -rf \"$0\"", home.path()});
+        });
         const QByteArray homeName = QFile::encodeName(home.path());
         QByteArray output;
         QCOMPARE(runInstall(homeName, &output), 0);
         const QDir folder(home.filePath("Documents/pardovine"));
-        if (!renamedTo.isEmpty())
+        const bool changed = !file.isEmpty();
+        if (changed && !renamedTo.isEmpty())
             QVERIFY(QFile::rename(folder.filePath(file), folder.filePath(renamedTo)));
-        else if (content.isNull())
+        else if (changed && content.isNull())
             QVERIFY(QFile::remove(folder.filePath(file)));
-        else
+        else if (changed)
             QVERIFY(writeFile(folder.filePath(file), content));
 
-        QCOMPARE(runCheck(homeName, &output), status);
+        QCOMPARE(runCheck(homeName, &output, command), status);
+        output.replace(homeName, "HOME");
         QCOMPARE(QString::fromUtf8(output).split('\n', Qt::SkipEmptyParts).mid(1), report);
     }
 };

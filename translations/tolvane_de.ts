@@ -255,6 +255,10 @@
         <source>Files in the folder that the editor never reads:</source>
         <translation>Dateien im Ordner, die der Editor nie liest:</translation>
     </message>
+    <message>
+        <source>The folder cannot be listed (%1), so the files in it that the editor never reads cannot be named.</source>
+        <translation>Der Ordner kann nicht aufgelistet werden (%1), daher lassen sich die Dateien darin, die der Editor nie liest, nicht nennen.</translation>
+    </message>
 </context>
 <context>
     <name>TileTool</name>
@@ -263,20 +267,12 @@
         <translation>Kontaktbogen %1 geschrieben</translation>
     </message>
     <message>
-        <source>Could not write the contact sheet %1</source>
-        <translation>Der Kontaktbogen %1 konnte nicht geschrieben werden</translation>
-    </message>
-    <message>
         <source>Could not draw the contact sheet: %1</source>
         <translation>Der Kontaktbogen konnte nicht gezeichnet werden: %1</translation>
     </message>
     <message>
         <source>Wrote %1 of %2 tile pictures into %3</source>
         <translation>%1 von %2 Kachelbildern nach %3 geschrieben</translation>
-    </message>
-    <message>
-        <source>Could not write %1</source>
-        <translation>Fehler beim Schreiben von %1</translation>
     </message>
     <message>
         <source>Writes the sample tile set for Tolvane: 187 Windows bitmaps, by default into the folder the editor reads its pictures from.</source>
@@ -326,11 +322,6 @@
         <source>cannot create the folder</source>
         <translation>der Ordner kann nicht angelegt werden</translation>
     </message>
-    <message>
-        <source>%1: %2</source>
-        <extracomment>A picture file that could not be written, and why.</extracomment>
-        <translation>%1: %2</translation>
-    </message>
     <message numerus="yes">
         <source>Kept %n files that were there already (--force overwrites them)</source>
         <translation>
@@ -341,6 +332,50 @@
     <message>
         <source>Check the pictures in FOLDER (by default the editor&apos;s picture folder) as the editor loads them, name each one that is missing, cannot be loaded or is not of its slot&apos;s size, and stop. Exits with 1 unless all load at their slot&apos;s size.</source>
         <translation>Die Bilder in ORDNER (standardmäßig der Bilderordner des Editors) so prüfen, wie der Editor sie lädt, jedes nennen, das fehlt, nicht geladen werden kann oder nicht die Größe seines Platzes hat, und beenden. Endet mit 1, außer wenn alle sich in der Größe ihres Platzes laden lassen.</translation>
+    </message>
+    <message>
+        <source>Could not write to the standard output: %1</source>
+        <translation>Die Standardausgabe konnte nicht geschrieben werden: %1</translation>
+    </message>
+    <message>
+        <source>cannot encode it</source>
+        <translation>sie kann nicht kodiert werden</translation>
+    </message>
+    <message>
+        <source>Could not write the contact sheet %1: %2</source>
+        <translation>Der Kontaktbogen %1 konnte nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>Could not write %1: %2</source>
+        <translation>Fehler beim Schreiben von %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be combined with %2.</source>
+        <translation>%1 kann nicht mit %2 kombiniert werden.</translation>
+    </message>
+    <message>
+        <source>%1 takes no folder.</source>
+        <translation>%1 nimmt keinen Ordner an.</translation>
+    </message>
+    <message>
+        <source>Give at most one folder.</source>
+        <translation>Höchstens einen Ordner angeben.</translation>
+    </message>
+    <message>
+        <source>The folder&apos;s name is empty.</source>
+        <translation>Der Name des Ordners ist leer.</translation>
+    </message>
+    <message>
+        <source>The contact sheet&apos;s file name is empty.</source>
+        <translation>Der Dateiname des Kontaktbogens ist leer.</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link</source>
+        <translation>es ist eine symbolische Verknüpfung</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>es ist keine reguläre Datei</translation>
     </message>
 </context>
 <context>

@@ -217,11 +217,11 @@
     </message>
     <message>
         <source>%1 is missing.</source>
-        <translation>Falta %1.</translation>
+        <translation>%1 no está en la carpeta.</translation>
     </message>
     <message>
         <source>%1 is missing; the folder has %2, whose name differs only in letter case.</source>
-        <translation>Falta %1; la carpeta contiene %2, cuyo nombre solo se diferencia en mayúsculas y minúsculas.</translation>
+        <translation>%1 no está; la carpeta contiene %2, cuyo nombre solo se diferencia en mayúsculas y minúsculas.</translation>
     </message>
     <message>
         <source>%1 cannot be loaded: %2.</source>
@@ -255,6 +255,10 @@
         <source>Files in the folder that the editor never reads:</source>
         <translation>Archivos de la carpeta que el editor nunca lee:</translation>
     </message>
+    <message>
+        <source>The folder cannot be listed (%1), so the files in it that the editor never reads cannot be named.</source>
+        <translation>No se puede listar la carpeta (%1), así que no se pueden nombrar los archivos que contiene y que el editor nunca lee.</translation>
+    </message>
 </context>
 <context>
     <name>TileTool</name>
@@ -263,20 +267,12 @@
         <translation>Hoja de contactos %1 escrita</translation>
     </message>
     <message>
-        <source>Could not write the contact sheet %1</source>
-        <translation>No se pudo escribir la hoja de contactos %1</translation>
-    </message>
-    <message>
         <source>Could not draw the contact sheet: %1</source>
         <translation>No se pudo dibujar la hoja de contactos: %1</translation>
     </message>
     <message>
         <source>Wrote %1 of %2 tile pictures into %3</source>
         <translation>Se escribieron %1 de %2 imágenes de baldosas en %3</translation>
-    </message>
-    <message>
-        <source>Could not write %1</source>
-        <translation>No se pudo escribir %1</translation>
     </message>
     <message>
         <source>Writes the sample tile set for Tolvane: 187 Windows bitmaps, by default into the folder the editor reads its pictures from.</source>
@@ -326,11 +322,6 @@
         <source>cannot create the folder</source>
         <translation>no se puede crear la carpeta</translation>
     </message>
-    <message>
-        <source>%1: %2</source>
-        <extracomment>A picture file that could not be written, and why.</extracomment>
-        <translation>%1: %2</translation>
-    </message>
     <message numerus="yes">
         <source>Kept %n files that were there already (--force overwrites them)</source>
         <translation>
@@ -341,6 +332,50 @@
     <message>
         <source>Check the pictures in FOLDER (by default the editor&apos;s picture folder) as the editor loads them, name each one that is missing, cannot be loaded or is not of its slot&apos;s size, and stop. Exits with 1 unless all load at their slot&apos;s size.</source>
         <translation>Comprobar las imágenes de CARPETA (por omisión, la carpeta de imágenes del editor) tal como las carga el editor, nombrar cada una que falte, no se pueda cargar o no tenga el tamaño de su hueco, y terminar. Sale con 1 salvo que todas se carguen con el tamaño de su hueco.</translation>
+    </message>
+    <message>
+        <source>Could not write to the standard output: %1</source>
+        <translation>No se pudo escribir en la salida estándar: %1</translation>
+    </message>
+    <message>
+        <source>cannot encode it</source>
+        <translation>no se puede codificar</translation>
+    </message>
+    <message>
+        <source>Could not write the contact sheet %1: %2</source>
+        <translation>No se pudo escribir la hoja de contactos %1: %2</translation>
+    </message>
+    <message>
+        <source>Could not write %1: %2</source>
+        <translation>No se pudo escribir %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be combined with %2.</source>
+        <translation>%1 no se puede combinar con %2.</translation>
+    </message>
+    <message>
+        <source>%1 takes no folder.</source>
+        <translation>%1 no admite ninguna carpeta.</translation>
+    </message>
+    <message>
+        <source>Give at most one folder.</source>
+        <translation>Indique como máximo una carpeta.</translation>
+    </message>
+    <message>
+        <source>The folder&apos;s name is empty.</source>
+        <translation>El nombre de la carpeta está vacío.</translation>
+    </message>
+    <message>
+        <source>The contact sheet&apos;s file name is empty.</source>
+        <translation>El nombre de archivo de la hoja de contactos está vacío.</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link</source>
+        <translation>es un enlace simbólico</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>no es un archivo normal</translation>
     </message>
 </context>
 <context>

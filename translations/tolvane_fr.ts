@@ -255,6 +255,10 @@
         <source>Files in the folder that the editor never reads:</source>
         <translation>Fichiers du dossier que l&apos;éditeur ne lit jamais :</translation>
     </message>
+    <message>
+        <source>The folder cannot be listed (%1), so the files in it that the editor never reads cannot be named.</source>
+        <translation>Le dossier ne peut pas être listé (%1), donc les fichiers qu&apos;il contient et que l&apos;éditeur ne lit jamais ne peuvent pas être nommés.</translation>
+    </message>
 </context>
 <context>
     <name>TileTool</name>
@@ -263,20 +267,12 @@
         <translation>Planche contact %1 écrite</translation>
     </message>
     <message>
-        <source>Could not write the contact sheet %1</source>
-        <translation>Impossible d&apos;écrire la planche contact %1</translation>
-    </message>
-    <message>
         <source>Could not draw the contact sheet: %1</source>
         <translation>Impossible de dessiner la planche contact&#xa0;: %1</translation>
     </message>
     <message>
         <source>Wrote %1 of %2 tile pictures into %3</source>
         <translation>%1 images de tuiles sur %2 écrites dans %3</translation>
-    </message>
-    <message>
-        <source>Could not write %1</source>
-        <translation>Impossible d&apos;écrire %1</translation>
     </message>
     <message>
         <source>Writes the sample tile set for Tolvane: 187 Windows bitmaps, by default into the folder the editor reads its pictures from.</source>
@@ -326,11 +322,6 @@
         <source>cannot create the folder</source>
         <translation>impossible de créer le dossier</translation>
     </message>
-    <message>
-        <source>%1: %2</source>
-        <extracomment>A picture file that could not be written, and why.</extracomment>
-        <translation>%1&#xa0;: %2</translation>
-    </message>
     <message numerus="yes">
         <source>Kept %n files that were there already (--force overwrites them)</source>
         <translation>
@@ -341,6 +332,50 @@
     <message>
         <source>Check the pictures in FOLDER (by default the editor&apos;s picture folder) as the editor loads them, name each one that is missing, cannot be loaded or is not of its slot&apos;s size, and stop. Exits with 1 unless all load at their slot&apos;s size.</source>
         <translation>Vérifier les images de DOSSIER (par défaut le dossier d&apos;images de l&apos;éditeur) comme l&apos;éditeur les charge, nommer chacune qui est absente, ne peut pas être chargée ou n&apos;a pas la taille de son emplacement, puis s&apos;arrêter. Se termine avec 1 sauf si toutes se chargent à la taille de leur emplacement.</translation>
+    </message>
+    <message>
+        <source>Could not write to the standard output: %1</source>
+        <translation>Impossible d&apos;écrire sur la sortie standard&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>cannot encode it</source>
+        <translation>impossible de l&apos;encoder</translation>
+    </message>
+    <message>
+        <source>Could not write the contact sheet %1: %2</source>
+        <translation>Impossible d&apos;écrire la planche contact %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Could not write %1: %2</source>
+        <translation>Impossible d&apos;écrire %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be combined with %2.</source>
+        <translation>%1 ne peut pas être combiné avec %2.</translation>
+    </message>
+    <message>
+        <source>%1 takes no folder.</source>
+        <translation>%1 ne prend pas de dossier.</translation>
+    </message>
+    <message>
+        <source>Give at most one folder.</source>
+        <translation>Indiquez un dossier au plus.</translation>
+    </message>
+    <message>
+        <source>The folder&apos;s name is empty.</source>
+        <translation>Le nom du dossier est vide.</translation>
+    </message>
+    <message>
+        <source>The contact sheet&apos;s file name is empty.</source>
+        <translation>Le nom de fichier de la planche contact est vide.</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link</source>
+        <translation>c&apos;est un lien symbolique</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>ce n&apos;est pas un fichier ordinaire</translation>
     </message>
 </context>
 <context>

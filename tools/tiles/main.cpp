@@ -10,16 +10,18 @@
 #include "catalogue/pictureloader.h"
 #include "catalogue/catalogue.h"
 #include "tools/tiles/contactsheet.h"
+#include "tools/tiles/filenames.h"
 #include "tools/tiles/tilecatalogue.h"
 #include "tools/tiles/tilecheck.h"
 #include "tools/tiles/tilewriter.h"
 #include "translations/translators.h"
 
+#include <QBuffer>
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QDir>
-#include <QFile>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <exception>
 
 namespace {
@@ -30,26 +32,51 @@ namespace {
     QT_TRANSLATE_NOOP("QCommandLineParser", "Displays help including Qt specific options."),
 };
 
+int outputError = 0; // the errno of the first write to standard output that failed
+
 void say(const QString &text, std::FILE *stream = stdout)
 {
-    std::fprintf(stream, "%s\n", qPrintable(text));
+    // What went to standard output first comes first where both streams meet.
+    if (stream == stderr)
+        std::fflush(stdout);
+    if (std::fprintf(stream, "%s\n", qPrintable(text)) < 0 && stream == stdout && !outputError)
+        outputError = errno;
 }
 
-// The folder the editor reads its pictures from, as the editor's own loader places them.
-QString pictureFolder(const catalogue::FilePictureLoader &loader)
+void complain(const QString &text)
 {
-    return QDir(loader.filePath(catalogue::pictureFolder)).absolutePath();
+    say(QCoreApplication::applicationName() + QStringLiteral(": ") + text, stderr);
 }
 
-bool writeSheet(const QString &file)
+// `status`, unless what was said could not all be written to standard output: a report that did
+// not arrive is a failure, whatever it said.
+int finish(int status)
+{
+    if (std::fflush(stdout) != 0 && !outputError)
+        outputError = errno;
+    if (!outputError && !std::ferror(stdout))
+        return status;
+    complain(QCoreApplication::translate("TileTool", "Could not write to the standard output: %1")
+                 .arg(QString::fromLocal8Bit(std::strerror(outputError ? outputError : EIO))));
+    return 1;
+}
+
+bool writeSheet(const QByteArray &file)
 {
     try {
-        if (tiles::contactSheet().save(file, "png")) {
-            say(QCoreApplication::translate("TileTool", "Wrote the contact sheet %1").arg(file));
+        QByteArray png;
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::WriteOnly);
+        const QString fault = tiles::contactSheet().save(&buffer, "png")
+                                  ? tiles::writeFile(file, png, true).fault
+                                  : QCoreApplication::translate("TileTool", "cannot encode it");
+        if (fault.isEmpty()) {
+            say(QCoreApplication::translate("TileTool", "Wrote the contact sheet %1")
+                    .arg(tiles::quotedName(file)));
             return true;
         }
-        say(QCoreApplication::translate("TileTool", "Could not write the contact sheet %1")
-                .arg(file),
+        say(QCoreApplication::translate("TileTool", "Could not write the contact sheet %1: %2")
+                .arg(tiles::quotedName(file), fault),
             stderr);
     } catch (const std::exception &error) {
         say(QCoreApplication::translate("TileTool", "Could not draw the contact sheet: %1")
@@ -59,19 +86,50 @@ bool writeSheet(const QString &file)
     return false;
 }
 
-void printReport(const tiles::WriteReport &report, const QString &folder)
+void printReport(const tiles::WriteReport &report, const QByteArray &folder)
 {
     say(QCoreApplication::translate("TileTool", "Wrote %1 of %2 tile pictures into %3")
             .arg(report.written.size())
             .arg(catalogue::pictureFiles().size())
-            .arg(folder));
+            .arg(tiles::quotedName(folder)));
     // lupdate reads a plain name as the count, not an expression.
     if (const int kept = static_cast<int>(report.kept.size()); kept > 0)
         say(QCoreApplication::translate(
             "TileTool", "Kept %n files that were there already (--force overwrites them)", nullptr,
             kept));
-    for (const QString &failure : report.failed)
-        say(QCoreApplication::translate("TileTool", "Could not write %1").arg(failure), stderr);
+    for (const tiles::WriteFailure &failure : report.failed)
+        say(QCoreApplication::translate("TileTool", "Could not write %1: %2")
+                .arg(tiles::quotedName(failure.file), failure.cause),
+            stderr);
+}
+
+// Why the options and folders given cannot be run together, or an empty string.
+QString usageFault(const QCommandLineParser &parser, const QList<QCommandLineOption> &modes,
+                   const QList<QCommandLineOption> &writing)
+{
+    const QStringList folders = parser.positionalArguments();
+    const auto dashed = [](const QCommandLineOption &option) {
+        return QStringLiteral("--") + option.names().front();
+    };
+    for (const QCommandLineOption &mode : modes) {
+        if (!parser.isSet(mode))
+            continue;
+        for (const QCommandLineOption &other : modes + writing) {
+            if (other.names() != mode.names() && parser.isSet(other))
+                return QCoreApplication::translate("TileTool", "%1 cannot be combined with %2.")
+                    .arg(dashed(mode), dashed(other));
+        }
+        // Only --check, the last mode, reads a folder.
+        if (mode.names() != modes.back().names() && !folders.isEmpty())
+            return QCoreApplication::translate("TileTool", "%1 takes no folder.").arg(dashed(mode));
+    }
+    if (folders.size() > 1)
+        return QCoreApplication::translate("TileTool", "Give at most one folder.");
+    if (folders.contains(QString()))
+        return QCoreApplication::translate("TileTool", "The folder's name is empty.");
+    if (parser.isSet(writing.back()) && parser.value(writing.back()).isEmpty())
+        return QCoreApplication::translate("TileTool", "The contact sheet's file name is empty.");
+    return {};
 }
 
 } // namespace
@@ -86,7 +144,7 @@ int main(int argc, char *argv[])
     parser.setApplicationDescription(QCoreApplication::translate(
         "TileTool", "Writes the sample tile set for Tolvane: 187 Windows bitmaps, by default into "
                     "the folder the editor reads its pictures from."));
-    parser.addHelpOption();
+    const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption force(
         QStringLiteral("force"),
         QCoreApplication::translate("TileTool", "Overwrite pictures that exist already."));
@@ -115,50 +173,69 @@ int main(int argc, char *argv[])
         QCoreApplication::translate("TileTool", "Where to write the pictures; by default the "
                                                 "editor's picture folder."),
         QCoreApplication::translate("TileTool", "[FOLDER]"));
+    // Latin-1 gives each byte of an argument a character of its own, so that a folder or file
+    // named in any encoding comes back byte for byte; the options themselves are ASCII.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLatin1(argv[i]);
+    const auto bytes = [](const QString &argument) { return argument.toLatin1(); };
     // Bad usage exits with 2, apart from the 1 of a failed write or check.
-    if (!parser.parse(QCoreApplication::arguments())) {
-        say(QCoreApplication::applicationName() + QStringLiteral(": ") + parser.errorText(),
-            stderr);
+    if (!parser.parse(arguments)) {
+        complain(parser.errorText());
         return 2;
     }
-    parser.process(application);
+    if (parser.isSet(help)) {
+        QString text = parser.helpText();
+        if (text.endsWith(u'\n'))
+            text.chop(1);
+        say(text);
+        return finish(0);
+    }
+    parser.process(arguments); // the rest of Qt's own options, such as --help-all
+    if (const QString fault = usageFault(parser, {list, printFolder, check}, {force, sheet});
+        !fault.isEmpty()) {
+        complain(fault);
+        return 2;
+    }
 
     if (parser.isSet(list)) {
         for (const QString &line : tiles::tileListing())
             say(line);
-        return 0;
+        return finish(0);
     }
     const catalogue::FilePictureLoader loader;
-    if (parser.isSet(printFolder)) {
-        say(pictureFolder(loader));
-        return 0;
-    }
+    const QByteArray editorFolder = loader.fileName(catalogue::pictureFolder);
     const QStringList folders = parser.positionalArguments();
-    if (folders.size() > 1)
-        parser.showHelp(2);
-
+    // Without a documents folder there is no picture folder of the editor's to name or use.
+    if (editorFolder.isEmpty() && (parser.isSet(printFolder) || folders.isEmpty())) {
+        complain(catalogue::documentsFolder().problem);
+        return 1;
+    }
+    if (parser.isSet(printFolder)) {
+        // The whole line is the name: escaped, but not quoted.
+        say(tiles::escapedName(tiles::absoluteName(editorFolder)));
+        return finish(0);
+    }
     if (parser.isSet(check)) {
-        if (parser.isSet(force) || parser.isSet(sheet))
-            parser.showHelp(2);
         const tiles::TileCheck result =
-            tiles::checkTiles(folders.isEmpty() ? loader.fileName(catalogue::pictureFolder)
-                                                : QFile::encodeName(folders.front()));
+            tiles::checkTiles(folders.isEmpty() ? editorFolder : bytes(folders.front()));
         for (const QString &line : tiles::checkReport(result))
             say(line);
-        return tiles::allFit(result) ? 0 : 1;
+        return finish(tiles::allFit(result) ? 0 : 1);
     }
 
-    const QString folder = folders.isEmpty() ? pictureFolder(loader) : folders.front();
+    const QByteArray folder =
+        folders.isEmpty() ? tiles::absoluteName(editorFolder) : bytes(folders.front());
     const tiles::Destination destination =
         folders.isEmpty() ? tiles::Destination([&loader](const catalogue::PictureFile &tile) {
-            return loader.filePath(catalogue::picturePath(tile.fileName));
+            return loader.fileName(catalogue::picturePath(tile.fileName));
         })
                           : tiles::intoFolder(folder);
     const tiles::WriteReport report = tiles::writeTiles(destination, parser.isSet(force));
     printReport(report, folder);
 
-    bool ok = report.failed.isEmpty();
+    bool ok = report.failed.empty();
     if (parser.isSet(sheet))
-        ok = writeSheet(parser.value(sheet)) && ok;
-    return ok ? 0 : 1;
+        ok = writeSheet(bytes(parser.value(sheet))) && ok;
+    return finish(ok ? 0 : 1);
 }

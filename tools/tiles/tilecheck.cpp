@@ -1,9 +1,9 @@
 #include "tools/tiles/tilecheck.h"
 
 #include "catalogue/pictureloader.h"
+#include "tools/tiles/filenames.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QFile>
 #include <QScopeGuard>
 #include <QSet>
@@ -20,7 +20,7 @@ namespace {
 // The names in a folder, as the file system gives them, or the errno of why it cannot be listed.
 struct Listing
 {
-    QStringList names;
+    QList<QByteArray> names;
     int error = 0;
 };
 
@@ -36,9 +36,9 @@ Listing listFolder(const QByteArray &folder)
     while (const dirent *entry = ::readdir(dir)) {
         const QByteArray name(entry->d_name);
         if (name != "." && name != "..")
-            listing.names << QFile::decodeName(name);
+            listing.names << name;
     }
-    listing.names.sort();
+    std::sort(listing.names.begin(), listing.names.end());
     return listing;
 }
 
@@ -50,16 +50,16 @@ bool nothingNamed(const QByteArray &file)
     return ::lstat(file.constData(), &info) != 0 && errno == ENOENT;
 }
 
-QString caseTwinOf(const QStringList &names, const QString &fileName)
+QByteArray caseTwinOf(const QList<QByteArray> &names, const QString &fileName)
 {
-    const auto twin = std::find_if(names.begin(), names.end(), [&](const QString &name) {
-        return name.compare(fileName, Qt::CaseInsensitive) == 0;
+    const auto twin = std::find_if(names.begin(), names.end(), [&](const QByteArray &name) {
+        return QFile::decodeName(name).compare(fileName, Qt::CaseInsensitive) == 0;
     });
-    return twin == names.end() ? QString() : *twin;
+    return twin == names.end() ? QByteArray() : *twin;
 }
 
 TileVerdict verdictOn(const catalogue::PictureFile &tile, const QByteArray &file,
-                      const QString &caseTwin)
+                      const QByteArray &caseTwin)
 {
     TileVerdict verdict{tile, TileVerdict::Fits, {}, {}, {}};
     try {
@@ -98,7 +98,7 @@ QString otherSizeLine(const TileVerdict &verdict)
                                                   "than its slot of %4 × %5 and leaves gaps "
                                                   "beside its neighbours.");
     return QCoreApplication::translate("TileCheck", text)
-        .arg(verdict.tile.fileName)
+        .arg(quotedName(QFile::encodeName(verdict.tile.fileName)))
         .arg(size.width())
         .arg(size.height())
         .arg(slot.width())
@@ -107,7 +107,7 @@ QString otherSizeLine(const TileVerdict &verdict)
 
 QString faultLine(const TileVerdict &verdict)
 {
-    const QString &name = verdict.tile.fileName;
+    const QString name = quotedName(QFile::encodeName(verdict.tile.fileName));
     switch (verdict.outcome) {
     case TileVerdict::Fits:
         break;
@@ -119,7 +119,7 @@ QString faultLine(const TileVerdict &verdict)
         return QCoreApplication::translate(
                    "TileCheck", "%1 is missing; the folder has %2, whose name differs only in "
                                 "letter case.")
-            .arg(name, verdict.caseTwin);
+            .arg(name, quotedName(verdict.caseTwin));
     case TileVerdict::Unloadable:
         return QCoreApplication::translate("TileCheck", "%1 cannot be loaded: %2.")
             .arg(name, verdict.cause);
@@ -157,21 +157,25 @@ qsizetype countOf(const TileCheck &check, TileVerdict::Outcome outcome)
 TileCheck checkTiles(const QByteArray &folder)
 {
     TileCheck check;
-    check.folder = QDir(QFile::decodeName(folder)).absolutePath();
+    check.folder = absoluteName(folder);
     const Listing listing = listFolder(folder);
-    if (listing.error != 0) {
+    if (listing.error == ENOENT || listing.error == ENOTDIR) {
         check.listingError = QString::fromLocal8Bit(std::strerror(listing.error));
         return check;
     }
+    // The editor opens each file by its name, which a folder that cannot be listed allows.
+    if (listing.error != 0)
+        check.unlistedCause = QString::fromLocal8Bit(std::strerror(listing.error));
     const QByteArray prefix = folder.endsWith('/') ? folder : folder + '/';
-    QSet<QString> read; // the names the editor reads: its own, or where it lacks them, a case twin
+    QSet<QByteArray> read; // the names the editor reads: its own, or where it lacks them, a twin
     for (const catalogue::PictureFile &tile : catalogue::pictureFiles()) {
-        const bool listed = listing.names.contains(tile.fileName);
-        const QString twin = listed ? QString() : caseTwinOf(listing.names, tile.fileName);
-        check.verdicts.push_back(verdictOn(tile, prefix + QFile::encodeName(tile.fileName), twin));
-        read << (listed ? tile.fileName : twin);
+        const QByteArray name = QFile::encodeName(tile.fileName);
+        const bool listed = listing.names.contains(name);
+        const QByteArray twin = listed ? QByteArray() : caseTwinOf(listing.names, tile.fileName);
+        check.verdicts.push_back(verdictOn(tile, prefix + name, twin));
+        read << (listed ? name : twin);
     }
-    for (const QString &name : listing.names) {
+    for (const QByteArray &name : listing.names) {
         if (!read.contains(name))
             check.unread << name;
     }
@@ -184,7 +188,7 @@ QStringList checkReport(const TileCheck &check)
     QStringList lines{QCoreApplication::translate(
                           "TileCheck", "Checking the %1 pictures the editor reads, in %2:")
                           .arg(total)
-                          .arg(check.folder)};
+                          .arg(quotedName(check.folder))};
     if (!check.listingError.isEmpty()) {
         lines << QCoreApplication::translate("TileCheck", "The folder cannot be read: %1.")
                      .arg(check.listingError);
@@ -216,9 +220,14 @@ QStringList checkReport(const TileCheck &check)
     if (!check.unread.isEmpty()) {
         lines << QCoreApplication::translate("TileCheck",
                                              "Files in the folder that the editor never reads:");
-        for (const QString &name : check.unread)
-            lines << QStringLiteral("  ") + name;
+        for (const QByteArray &name : check.unread)
+            lines << QStringLiteral("  ") + quotedName(name);
     }
+    if (!check.unlistedCause.isEmpty())
+        lines << QCoreApplication::translate("TileCheck",
+                                             "The folder cannot be listed (%1), so the files in "
+                                             "it that the editor never reads cannot be named.")
+                     .arg(check.unlistedCause);
     return lines;
 }
 

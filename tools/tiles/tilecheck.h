@@ -21,18 +21,21 @@ struct TileVerdict
     };
     catalogue::PictureFile tile;
     Outcome outcome;
-    QSize size;       // OtherSize: the picture's
-    QString cause;    // Unloadable: the editor's cause
-    QString caseTwin; // Missing: a file whose name differs only in letter case, if any
+    QSize size;          // OtherSize: the picture's
+    QString cause;       // Unloadable: the editor's cause
+    QByteArray caseTwin; // Missing: a file whose name differs only in letter case, if any
 };
 
 // Every catalogue file of a folder, loaded as the editor loads it.
 struct TileCheck
 {
-    QString folder;       // as shown
-    QString listingError; // why the folder cannot be listed; then nothing else is checked
+    QByteArray folder;    // from the root, as the file system names it
+    QString listingError; // why the folder cannot be read; then nothing else is checked
+    // Why the folder can be entered but not listed; then each file is checked by its name, and
+    // neither case twins nor the files the editor never reads are known.
+    QString unlistedCause;
     std::vector<TileVerdict> verdicts;
-    QStringList unread; // the folder's files that the editor never reads
+    QList<QByteArray> unread; // the folder's files that the editor never reads
 };
 
 // Checks the folder `folder`, named as the file system names it, with the editor's own picture
@@ -40,7 +43,8 @@ struct TileCheck
 TileCheck checkTiles(const QByteArray &folder);
 
 // A report for a person: the folder, one line for each file that does not fit (or one for all of
-// them, when they fail alike), a summary line, and the files the editor never reads.
+// them, when they fail alike), a summary line, and the files the editor never reads. Names are
+// quoted and escaped, and only the lines about files are indented, so no name can forge a line.
 QStringList checkReport(const TileCheck &check);
 
 // Whether every catalogue file loads at its slot's size.
