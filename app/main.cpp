@@ -1,10 +1,68 @@
 #include "app/form1.h"
+#include "translations/translators.h"
 
 #include <QApplication>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+// Qt ends a program whose display cannot be opened with messages of its own about reinstalling
+// it. While the application starts, its messages wait here; when it fails for want of a display,
+// one line of the editor's own says so instead, and the program exits with 1.
+QList<std::pair<QtMsgType, QString>> startMessages;
+
+void holdStartMessage(QtMsgType type, const QMessageLogContext &, const QString &message)
+{
+    if (type != QtFatalMsg) {
+        startMessages.append({type, message});
+        return;
+    }
+    QByteArray display = qgetenv("WAYLAND_DISPLAY");
+    if (display.isEmpty())
+        display = qgetenv("DISPLAY");
+    translations::installTranslators(*QCoreApplication::instance());
+    const QString why =
+        display.isEmpty()
+            ? QCoreApplication::translate("Form1", "cannot open a display, for none is set: is a "
+                                                   "desktop session running?")
+            : QCoreApplication::translate(
+                  "Form1", "cannot open the display \"%1\": is a desktop session running?")
+                  .arg(QString::fromLocal8Bit(display));
+    std::fprintf(stderr, "tolvane: %s\n", qPrintable(why));
+    std::fflush(stderr);
+    std::_Exit(1);
+}
+
+// The folder the editor reads its pictures from, on a line of its own, for the scripts that fill
+// it: a name of the file system's, printed byte for byte. Needs no display.
+int printPictureFolder(int argc, char *argv[])
+{
+    QCoreApplication application(argc, argv);
+    translations::installTranslators(application);
+    const catalogue::DocumentsFolder documents = catalogue::documentsFolder();
+    const QByteArray folder = catalogue::FilePictureLoader(documents.folder)
+                                  .fileName(catalogue::pictureFolder)
+                                  .chopped(1);
+    if (documents.folder.isEmpty())
+        std::fprintf(stderr, "tolvane: %s\n", qPrintable(documents.problem));
+    else
+        std::printf("%s\n", folder.constData());
+    return documents.folder.isEmpty() || std::fflush(stdout) != 0 || std::ferror(stdout);
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
+    if (argc == 2 && std::strcmp(argv[1], "--picture-folder") == 0)
+        return printPictureFolder(argc, argv);
+    qInstallMessageHandler(holdStartMessage);
     QApplication application(argc, argv);
+    qInstallMessageHandler(nullptr);
+    for (const auto &[type, message] : std::as_const(startMessages))
+        qt_message_output(type, QMessageLogContext(), message);
     app::setUpApplication();
     const catalogue::FilePictureLoader loader;
     app::Form1::open(loader);

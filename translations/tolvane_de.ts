@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>Form1</name>
+    <message>
+        <source>cannot open a display, for none is set: is a desktop session running?</source>
+        <translation>kann keine Anzeige öffnen, denn keine ist eingestellt: Läuft eine Desktop-Sitzung?</translation>
+    </message>
+    <message>
+        <source>cannot open the display &quot;%1&quot;: is a desktop session running?</source>
+        <translation>kann die Anzeige „%1“ nicht öffnen: Läuft eine Desktop-Sitzung?</translation>
+    </message>
+</context>
+<context>
     <name>ImageNames</name>
     <message>
         <source>Cell %1, row %2, column %3: %4</source>
@@ -157,6 +168,19 @@
     <message>
         <source>the file is missing. &quot;%1 --check&quot; names every picture that the folder lacks or that the editor cannot load; &quot;%1&quot; adds the sample tiles for the ones it lacks and keeps the files you have</source>
         <translation>die Datei fehlt. „%1 --check“ nennt jedes Bild, das dem Ordner fehlt oder das der Editor nicht laden kann; „%1“ ergänzt die fehlenden durch Beispielkacheln und behält Ihre vorhandenen Dateien</translation>
+    </message>
+    <message>
+        <source>HOME is not set, so there is no documents folder to hold the picture folder</source>
+        <translation>HOME ist nicht gesetzt, also gibt es keinen Dokumentenordner, der den Bilderordner enthält</translation>
+    </message>
+    <message>
+        <source>HOME is &quot;%1&quot;, which is not the absolute path of a folder, so there is no documents folder to hold the picture folder</source>
+        <translation>HOME ist „%1“, kein absoluter Pfad eines Ordners, also gibt es keinen Dokumentenordner, der den Bilderordner enthält</translation>
+    </message>
+    <message>
+        <source>XDG_DOCUMENTS_DIR in &quot;%1&quot; is set aside for ~/Documents: it is neither an absolute path nor one under $HOME</source>
+        <extracomment>Ends the cause of a missing picture folder: why it is looked for in ~/Documents.</extracomment>
+        <translation>XDG_DOCUMENTS_DIR in „%1“ wird zugunsten von ~/Documents übergangen: Es ist weder ein absoluter Pfad noch einer unter $HOME</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES">
 <context>
+    <name>Form1</name>
+    <message>
+        <source>cannot open a display, for none is set: is a desktop session running?</source>
+        <translation>no se puede abrir una pantalla, porque no hay ninguna definida: ¿hay una sesión de escritorio en marcha?</translation>
+    </message>
+    <message>
+        <source>cannot open the display &quot;%1&quot;: is a desktop session running?</source>
+        <translation>no se puede abrir la pantalla «%1»: ¿hay una sesión de escritorio en marcha?</translation>
+    </message>
+</context>
+<context>
     <name>ImageNames</name>
     <message>
         <source>Cell %1, row %2, column %3: %4</source>
@@ -157,6 +168,19 @@
     <message>
         <source>the file is missing. &quot;%1 --check&quot; names every picture that the folder lacks or that the editor cannot load; &quot;%1&quot; adds the sample tiles for the ones it lacks and keeps the files you have</source>
         <translation>falta el archivo. «%1 --check» nombra cada imagen que falta en la carpeta o que el editor no puede cargar; «%1» añade las baldosas de ejemplo que faltan y conserva sus archivos</translation>
+    </message>
+    <message>
+        <source>HOME is not set, so there is no documents folder to hold the picture folder</source>
+        <translation>HOME no está definido, así que no hay carpeta de documentos que contenga la carpeta de imágenes</translation>
+    </message>
+    <message>
+        <source>HOME is &quot;%1&quot;, which is not the absolute path of a folder, so there is no documents folder to hold the picture folder</source>
+        <translation>HOME es «%1», que no es la ruta absoluta de una carpeta, así que no hay carpeta de documentos que contenga la carpeta de imágenes</translation>
+    </message>
+    <message>
+        <source>XDG_DOCUMENTS_DIR in &quot;%1&quot; is set aside for ~/Documents: it is neither an absolute path nor one under $HOME</source>
+        <extracomment>Ends the cause of a missing picture folder: why it is looked for in ~/Documents.</extracomment>
+        <translation>XDG_DOCUMENTS_DIR en «%1» se deja de lado en favor de ~/Documents: no es una ruta absoluta ni una ruta bajo $HOME</translation>
     </message>
 </context>
 <context>

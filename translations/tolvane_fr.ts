@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>Form1</name>
+    <message>
+        <source>cannot open a display, for none is set: is a desktop session running?</source>
+        <translation>impossible d&apos;ouvrir un affichage, car aucun n&apos;est défini : une session de bureau est-elle ouverte ?</translation>
+    </message>
+    <message>
+        <source>cannot open the display &quot;%1&quot;: is a desktop session running?</source>
+        <translation>impossible d&apos;ouvrir l&apos;affichage « %1 » : une session de bureau est-elle ouverte ?</translation>
+    </message>
+</context>
+<context>
     <name>ImageNames</name>
     <message>
         <source>Cell %1, row %2, column %3: %4</source>
@@ -157,6 +168,19 @@
     <message>
         <source>the file is missing. &quot;%1 --check&quot; names every picture that the folder lacks or that the editor cannot load; &quot;%1&quot; adds the sample tiles for the ones it lacks and keeps the files you have</source>
         <translation>le fichier est absent. « %1 --check » nomme chaque image qui manque au dossier ou que l&apos;éditeur ne peut pas charger ; « %1 » ajoute les tuiles d&apos;exemple pour celles qui manquent et garde vos fichiers</translation>
+    </message>
+    <message>
+        <source>HOME is not set, so there is no documents folder to hold the picture folder</source>
+        <translation>HOME n&apos;est pas défini, il n&apos;y a donc pas de dossier de documents pour contenir le dossier des images</translation>
+    </message>
+    <message>
+        <source>HOME is &quot;%1&quot;, which is not the absolute path of a folder, so there is no documents folder to hold the picture folder</source>
+        <translation>HOME vaut « %1 », qui n&apos;est pas le chemin absolu d&apos;un dossier, il n&apos;y a donc pas de dossier de documents pour contenir le dossier des images</translation>
+    </message>
+    <message>
+        <source>XDG_DOCUMENTS_DIR in &quot;%1&quot; is set aside for ~/Documents: it is neither an absolute path nor one under $HOME</source>
+        <extracomment>Ends the cause of a missing picture folder: why it is looked for in ~/Documents.</extracomment>
+        <translation>XDG_DOCUMENTS_DIR dans « %1 » est écarté au profit de ~/Documents : ce n&apos;est ni un chemin absolu ni un chemin sous $HOME</translation>
     </message>
 </context>
 <context>
