@@ -187,10 +187,10 @@ QString objectPicture(int type, const Selector &variants)
     return designated.isEmpty() ? catalogue::objectFile(type, 1) : designated;
 }
 
-void describe(const Selector &selector, const QString &description)
+void describe(Selector &selector, const QString &description)
 {
-    if (selector.scrollBar()->accessibleDescription() != description)
-        selector.scrollBar()->setAccessibleDescription(description);
+    if (selector.accessibleDescription() != description)
+        selector.setAccessibleDescription(description);
 }
 
 } // namespace
@@ -340,13 +340,13 @@ void Form1::report(const QString &message)
 // reads.
 void Form1::nameSelectors()
 {
-    ObjScrollH->scrollBar()->setAccessibleName(
+    ObjScrollH->setAccessibleName(
         QCoreApplication::translate("SelectorNames", "Object type"));
-    ObjScrollV->scrollBar()->setAccessibleName(
+    ObjScrollV->setAccessibleName(
         QCoreApplication::translate("SelectorNames", "Object variant"));
-    WallScrollH->scrollBar()->setAccessibleName(
+    WallScrollH->setAccessibleName(
         QCoreApplication::translate("SelectorNames", "Horizontal wall type"));
-    WallScrollV->scrollBar()->setAccessibleName(
+    WallScrollV->setAccessibleName(
         QCoreApplication::translate("SelectorNames", "Vertical wall type"));
 }
 

@@ -256,7 +256,7 @@ int typeChanges(int count)
     FrameWatch frame;
     frame.arm(editor.form());
     frame.wait();
-    QScrollBar *types = editor.form()->ObjScrollH->scrollBar();
+    QScrollBar *types = editor.form()->ObjScrollH;
     Samples samples;
     bool up = true;
     for (int i = 0; i < count; ++i) {
@@ -293,8 +293,8 @@ int longRun()
         if (i % 50 == 0) {
             for (toolkit::Selector *selector :
                  {form->ObjScrollH, form->WallScrollH, form->WallScrollV})
-                selector->scrollBar()->triggerAction(selector->Value() ==
-                                                             selector->scrollBar()->maximum()
+                selector->triggerAction(selector->Value() ==
+                                                             selector->maximum()
                                                          ? QAbstractSlider::SliderToMinimum
                                                          : QAbstractSlider::SliderSingleStepAdd);
         }

@@ -175,7 +175,7 @@ void TestEditing::picturesComeFromTheHomeDocumentsFolder()
 // The user steps the type selector from 1 to 2, then clicks cell 37.
 void TestEditing::typicalRoad()
 {
-    QTest::keyClick(m_form->ObjScrollH->scrollBar(), Qt::Key_Right);
+    QTest::keyClick(m_form->ObjScrollH, Qt::Key_Right);
 
     QCOMPARE(m_form->ObjScrollH->Value(), 2);
     QCOMPARE(m_form->ObjScrollV->Min(), 1);
@@ -256,7 +256,7 @@ void TestEditing::folderAbsent()
     QVERIFY(m_loader->reads.isEmpty());
     const Pictures pictures = picturesOf(*form);
 
-    QTest::keyClick(form->ObjScrollH->scrollBar(), Qt::Key_Right);
+    QTest::keyClick(form->ObjScrollH, Qt::Key_Right);
     QVERIFY(!m_reports.isEmpty());
     for (const QString &report : std::as_const(m_reports)) {
         QVERIFY2(report.contains(fileOf("AngleL.bmp")), qPrintable(report));
@@ -265,7 +265,7 @@ void TestEditing::folderAbsent()
     m_reports.clear();
     click(form->Piece.element(0));
     click(form->HWall.element(0));
-    QTest::keyClick(form->WallScrollV->scrollBar(), Qt::Key_Down);
+    QTest::keyClick(form->WallScrollV, Qt::Key_Down);
 
     QCOMPARE(m_reports.size(), 3);
     QVERIFY(m_reports[0].contains(fileOf("AngleL.bmp")));
@@ -344,7 +344,7 @@ void TestEditing::wallSelectorChangesOnlyItsSample()
     click(m_form->HWall.element(89));
     Pictures pictures = picturesOf(*m_form);
 
-    QTest::keyClick(m_form->WallScrollH->scrollBar(), Qt::Key_Right);
+    QTest::keyClick(m_form->WallScrollH, Qt::Key_Right);
 
     QCOMPARE(m_form->WallScrollH->Value(), 3);
     QCOMPARE(colourShown(m_form->WallSampleH), colourOf("BreakWallH.bmp"));
@@ -532,7 +532,7 @@ void TestEditing::failureInsideTheNestedCall()
     QCOMPARE(after.size(), before.size());
     QCOMPARE(after.filter("Piece(1) ").first(), before.filter("Piece(1) ").first());
 
-    QTest::keyClick(m_form->ObjScrollV->scrollBar(), Qt::Key_Down);
+    QTest::keyClick(m_form->ObjScrollV, Qt::Key_Down);
     QCOMPARE(colourShown(m_form->ObjSample), colourOf("AngleR.bmp"));
     click(m_form->Piece.element(2));
     QCOMPARE(colourShown(m_form->Piece.element(2)), colourOf("AngleR.bmp"));

@@ -225,7 +225,7 @@ Expectation Session::pressKey()
                                    Qt::Key_Home, Qt::Key_End,   Qt::Key_PageUp, Qt::Key_PageDown};
     Selector *selector = pickSelector(m_window, below(4));
     const qint16 before = selector->Value();
-    QTest::keyClick(selector->scrollBar(), keys[below(std::size(keys))]);
+    QTest::keyClick(selector, keys[below(std::size(keys))]);
     return selectorChanged(selector, before);
 }
 

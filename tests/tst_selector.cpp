@@ -118,7 +118,7 @@ struct Bench
         host.show();
     }
 
-    QScrollBar *bar() const { return selector->scrollBar(); }
+    QScrollBar *bar() const { return selector; }
 
     QWidget host;
     toolkit::Selector *selector;

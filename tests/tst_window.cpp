@@ -20,7 +20,7 @@ namespace {
 
 QString selectorName(const QWidget *focus)
 {
-    return focus && focus->parentWidget() ? focus->parentWidget()->objectName() : "(none)";
+    return focus ? focus->objectName() : "(none)";
 }
 
 } // namespace
@@ -188,7 +188,7 @@ void TestWindow::selectorStartStates()
     QCOMPARE(int(selector->Value()), value);
     QCOMPARE(selector->Enabled(), enabled);
     // What the user sees and works with.
-    const QScrollBar *bar = selector->scrollBar();
+    const QScrollBar *bar = selector;
     QCOMPARE(bar->orientation(), orientation);
     QCOMPARE(bar->minimum(), min);
     QCOMPARE(bar->maximum(), max);
@@ -200,7 +200,7 @@ void TestWindow::selectorStartStates()
 void TestWindow::focusStartsOnWallScrollV()
 {
     showActive();
-    QCOMPARE(QApplication::focusWidget(), m_form->WallScrollV->scrollBar());
+    QCOMPARE(QApplication::focusWidget(), m_form->WallScrollV);
 
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
     QCOMPARE(m_form->WallScrollV->Value(), qint16(2));
@@ -244,7 +244,7 @@ void TestWindow::clearMazePutsTheFocusBack()
 
     successor->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(successor));
-    QCOMPARE(QApplication::focusWidget(), successor->WallScrollV->scrollBar());
+    QCOMPARE(QApplication::focusWidget(), successor->WallScrollV);
 }
 
 void TestWindow::samplesShowTheirPicturesDoubled_data()
@@ -296,7 +296,7 @@ void TestWindow::imagesNeverTakeTheFocus()
     for (const toolkit::Image *image : {m_form->ObjSample, m_form->WallSampleH, m_form->WallSampleV,
                                         m_form->Corner.element(0), m_form->Corner.element(80)})
         support::clickImage(image);
-    QTest::mouseClick(m_form->ObjScrollV->scrollBar(), Qt::LeftButton);
+    QTest::mouseClick(m_form->ObjScrollV, Qt::LeftButton);
     QTest::mouseClick(m_form->centralWidget(), Qt::LeftButton, {}, QPoint(440, 200));
 
     QCOMPARE(QApplication::focusWidget(), focus);

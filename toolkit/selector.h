@@ -1,20 +1,18 @@
 #pragma once
 
-#include <QWidget>
-
-class QScrollBar;
+#include <QScrollBar>
 
 namespace toolkit {
 
-class SelectorBar;
-
 // A scroll bar that selects a whole number. Its `Value` stays where the program put it even when
-// it lies outside `Min`..`Max` (the bar on screen then shows the nearest end), and it signals
-// changed() synchronously: inside setValue() when the program writes a different value, and after
-// every user step (arrow or track click, arrow key, wheel notch) or the release of a dragged thumb.
-// A value that reaches the bar from assistive technology while the selector is disabled, or while a
+// it lies outside `Min`..`Max` (the bar then shows the nearest end), and it signals changed()
+// synchronously: inside setValue() when the program writes a different value, and after every
+// user step (arrow or track click, arrow key, wheel notch) or the release of a dragged thumb.
+// Arrow keys step the same way on both orientations (Right and Down add one, Left and Up take one
+// away), and only the left button steps it: a middle click would jump the thumb to the pointer. A
+// value that reaches the bar from assistive technology while the selector is disabled, or while a
 // modal window blocks its window, is put back and signals nothing.
-class Selector : public QWidget
+class Selector : public QScrollBar
 {
     Q_OBJECT
 
@@ -47,23 +45,26 @@ public:
     // left half done behind it.
     void endUserInput();
 
-    // The scroll bar the user works with, e.g. to send it input.
-    QScrollBar *scrollBar() const;
-
 signals:
     void changed();
 
 protected:
-    void resizeEvent(QResizeEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 
 private:
     void showValue();
     void takeUserValue(int value);
+    bool stepOnTrackClick(const QPoint &position);
 
-    SelectorBar *m_bar;
     qint16 m_min;
     qint16 m_max;
     qint16 m_value;
+    int m_wheelTurn = 0;
+    bool m_inputEnded = false;
 };
 
 } // namespace toolkit

@@ -130,6 +130,18 @@ bool AccessibilityBus::doAction(const AccessibleObject &object, const QString &a
     return !reply.isEmpty() && reply.front().toBool();
 }
 
+bool AccessibilityBus::sendAction(const AccessibleObject &object, const QString &action,
+                                  int count) const
+{
+    const qsizetype index = actionNames(object).indexOf(action);
+    for (int sent = 0; sent < count && index >= 0; ++sent) {
+        m_bus.send(QDBusMessage::createMethodCall(object.service, object.path, actionInterface,
+                                                  QStringLiteral("DoAction"))
+                   << static_cast<int>(index));
+    }
+    return index >= 0;
+}
+
 void AccessibilityBus::setValue(const AccessibleObject &object, double value) const
 {
     call(object, QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Set"),

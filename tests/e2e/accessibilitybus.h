@@ -43,6 +43,9 @@ public:
     QStringList actionNames(const AccessibleObject &object) const;
     // Runs the action of that name; false when the object has none such.
     bool doAction(const AccessibleObject &object, const QString &action) const;
+    // Asks for the action of that name `count` times back to back, waiting for no answer; false
+    // when the object has no such action.
+    bool sendAction(const AccessibleObject &object, const QString &action, int count) const;
     // Sets the current value of an object that has one, such as a scroll bar.
     void setValue(const AccessibleObject &object, double value) const;
 

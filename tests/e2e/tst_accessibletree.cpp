@@ -53,6 +53,7 @@ private slots:
     void selectorsAndCommandAreNamed();
     void clientAreaHoldsEveryImage();
     void pressingACellPlacesThePicture();
+    void whatIsDisabledOrReplacedTakesNothing();
     void aReportTakesEveryPressAway();
 
 private:
@@ -231,6 +232,34 @@ void AccessibleTreeTest::pressingACellPlacesThePicture()
              after);
     qInfo("pressed \"%s\", now \"%s\"", qPrintable(before), qPrintable(m_bus.name(cell)));
     QCOMPARE(cellName(client, 36), QStringLiteral("Cell 36, row 4, column 7: empty"));
+}
+
+// A disabled selector takes no value and no step, and presses of "Clear Maze" sent back to back
+// replace the window once: the window they were sent to takes nothing once it is replaced.
+void AccessibleTreeTest::whatIsDisabledOrReplacedTakesNothing()
+{
+    const AccessibleObject variants = findNamed(QStringLiteral("Object variant"));
+    m_bus.setValue(variants, 2);
+    for (const QString &step : {QStringLiteral("Increase"), QStringLiteral("Decrease")})
+        m_bus.doAction(variants, step);
+    QCOMPARE(m_bus.description(variants), QStringLiteral("no variants"));
+    QVERIFY(!findNamed(QStringLiteral("Object sample: design picture")).path.isEmpty());
+
+    const AccessibleObject command = findNamed(QStringLiteral("Clear Maze"));
+    QVERIFY(m_bus.sendAction(command, QStringLiteral("Press"), 10));
+    const auto windows = [this] {
+        QList<AccessibleObject> found;
+        for (const AccessibleObject &window : m_bus.children(m_program)) {
+            if (m_bus.name(window) == QStringLiteral("Tolvane v1.1") && !(window == m_window))
+                found << window;
+        }
+        return found;
+    };
+    QVERIFY(!waitFor<QList<AccessibleObject>>(windows).isEmpty());
+    QTest::qWait(2000);
+    QCOMPARE(windows().size(), 1);
+    QCOMPARE(m_bus.children(m_program).size(), 1);
+    m_window = windows().front();
 }
 
 // While a report is open, no press of a cell or the menu command, nor a selector's value, gets in.
