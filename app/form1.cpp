@@ -72,8 +72,8 @@ struct WindowDesign
 };
 
 using enum Control;
-constexpr Selector::StartState objectTypes{1, catalogue::objectTypeCount(), 1, true};
-constexpr Selector::StartState wallTypes{1, catalogue::wallTypeCount(), 1, true};
+constexpr Selector::StartState objectTypes{1, catalogue::objectTypeCount, 1, true};
+constexpr Selector::StartState wallTypes{1, catalogue::wallTypeCount, 1, true};
 constexpr Selector::StartState disabledVariants{0, 32767, 0, false}; // the toolkit's range
 constexpr int noTab = -1;
 constexpr int cell = twips(cellSide);
@@ -340,10 +340,8 @@ void Form1::report(const QString &message)
 // reads.
 void Form1::nameSelectors()
 {
-    ObjScrollH->setAccessibleName(
-        QCoreApplication::translate("SelectorNames", "Object type"));
-    ObjScrollV->setAccessibleName(
-        QCoreApplication::translate("SelectorNames", "Object variant"));
+    ObjScrollH->setAccessibleName(QCoreApplication::translate("SelectorNames", "Object type"));
+    ObjScrollV->setAccessibleName(QCoreApplication::translate("SelectorNames", "Object variant"));
     WallScrollH->setAccessibleName(
         QCoreApplication::translate("SelectorNames", "Horizontal wall type"));
     WallScrollV->setAccessibleName(

@@ -9,14 +9,15 @@
 namespace {
 
 // Qt ends a program whose display cannot be opened with messages of its own about reinstalling
-// it. While the application starts, its messages wait here; when it fails for want of a display,
-// one line of the editor's own says so instead, and the program exits with 1.
-QList<std::pair<QtMsgType, QString>> startMessages;
+// it. While the application starts, the editor leaves out Qt's messages about its display; when
+// the start fails for want of one, a line of the editor's own says so, and the program exits 1.
+QtMessageHandler qtHandler = nullptr;
 
-void holdStartMessage(QtMsgType type, const QMessageLogContext &, const QString &message)
+void onStartMessage(QtMsgType type, const QMessageLogContext &context, const QString &message)
 {
     if (type != QtFatalMsg) {
-        startMessages.append({type, message});
+        if (!QByteArray(context.category).startsWith("qt.qpa"))
+            qtHandler(type, context, message);
         return;
     }
     QByteArray display = qgetenv("WAYLAND_DISPLAY");
@@ -58,11 +59,9 @@ int main(int argc, char *argv[])
 {
     if (argc == 2 && std::strcmp(argv[1], "--picture-folder") == 0)
         return printPictureFolder(argc, argv);
-    qInstallMessageHandler(holdStartMessage);
+    qtHandler = qInstallMessageHandler(onStartMessage);
     QApplication application(argc, argv);
-    qInstallMessageHandler(nullptr);
-    for (const auto &[type, message] : std::as_const(startMessages))
-        qt_message_output(type, QMessageLogContext(), message);
+    qInstallMessageHandler(qtHandler);
     app::setUpApplication();
     const catalogue::FilePictureLoader loader;
     app::Form1::open(loader);

@@ -18,7 +18,7 @@ void Form1::objectChange(Image *object, Selector *object2, Selector *object3, qi
     ++m_routineDepth;
     const auto leave = qScopeGuard([this] { --m_routineDepth; });
     if (statement == catalogue::Cell) {
-        for (int t = 1; t <= catalogue::objectTypeCount(); ++t) {
+        for (int t = 1; t <= catalogue::objectTypeCount; ++t) {
             if (object2->Value() != t)
                 continue;
             if (!object3)
@@ -26,7 +26,7 @@ void Form1::objectChange(Image *object, Selector *object2, Selector *object3, qi
             showObjectType(*object, *object3, t);
         }
     } else if (statement == catalogue::HorizontalWall || statement == catalogue::VerticalWall) {
-        for (int t = 1; t <= catalogue::wallTypeCount(); ++t) {
+        for (int t = 1; t <= catalogue::wallTypeCount; ++t) {
             if (object2->Value() == t)
                 loadPictureInto(*object, catalogue::wallFile(t, catalogue::Place(statement)));
         }

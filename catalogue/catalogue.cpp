@@ -93,7 +93,7 @@ constexpr std::initializer_list<const char *> typeRows[] = {
     /* 67 */ {"X-Terminate.bmp"},
 };
 // clang-format on
-static_assert(std::size(typeRows) == objectTypeCount());
+static_assert(std::size(typeRows) == objectTypeCount);
 
 // Each wall type's picture for horizontal slots and for vertical slots, in type-number order.
 constexpr const char *wallRows[][2] = {
@@ -101,13 +101,13 @@ constexpr const char *wallRows[][2] = {
     {"BreakWallH.bmp", "BreakWallV.bmp"},       {"BombWallH.bmp", "BombWallV.bmp"},
     {"ElectricGateH.bmp", "ElectricGateV.bmp"},
 };
-static_assert(std::size(wallRows) == wallTypeCount());
+static_assert(std::size(wallRows) == wallTypeCount);
 
 } // namespace
 
 int variantCount(int type)
 {
-    return type >= 1 && type <= objectTypeCount() ? int(typeRows[type - 1].size()) : 0;
+    return type >= 1 && type <= objectTypeCount ? int(typeRows[type - 1].size()) : 0;
 }
 
 QString objectFile(int type, int variant)
@@ -119,7 +119,7 @@ QString objectFile(int type, int variant)
 
 QString wallFile(int type, Place place)
 {
-    if (type < 1 || type > wallTypeCount() || (place != HorizontalWall && place != VerticalWall))
+    if (type < 1 || type > wallTypeCount || (place != HorizontalWall && place != VerticalWall))
         return {};
     return QString::fromLatin1(wallRows[type - 1][place == HorizontalWall ? 0 : 1]);
 }
@@ -127,11 +127,11 @@ QString wallFile(int type, Place place)
 std::vector<PictureFile> pictureFiles()
 {
     std::vector<PictureFile> files;
-    for (int type = 1; type <= objectTypeCount(); ++type) {
+    for (int type = 1; type <= objectTypeCount; ++type) {
         for (int variant = 1; variant <= variantCount(type); ++variant)
             files.push_back({objectFile(type, variant), Cell, type, slotSize(Cell)});
     }
-    for (int type = 1; type <= wallTypeCount(); ++type) {
+    for (int type = 1; type <= wallTypeCount; ++type) {
         for (Place place : {HorizontalWall, VerticalWall})
             files.push_back({wallFile(type, place), place, type, slotSize(place)});
     }

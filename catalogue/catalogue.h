@@ -39,14 +39,8 @@ constexpr QSize slotSize(Place place)
 
 // The object types and the wall types are numbered from 1, an object type's pictures in variant
 // order from 1.
-constexpr int objectTypeCount()
-{
-    return 67;
-}
-constexpr int wallTypeCount()
-{
-    return 5;
-}
+inline constexpr int objectTypeCount = 67;
+inline constexpr int wallTypeCount = 5;
 
 // How many variants object type `type` has: 1 for a type with a single picture, 0 for a number
 // that is no type.

@@ -107,13 +107,13 @@ private slots:
 
 void TestCatalogue::typeCounts()
 {
-    QCOMPARE(catalogue::objectTypeCount(), 67);
-    QCOMPARE(catalogue::wallTypeCount(), 5);
+    QCOMPARE(catalogue::objectTypeCount, 67);
+    QCOMPARE(catalogue::wallTypeCount, 5);
 
     int single = 0;
     int multi = 0;
     int files = 0;
-    for (int type = 1; type <= catalogue::objectTypeCount(); ++type) {
+    for (int type = 1; type <= catalogue::objectTypeCount; ++type) {
         (catalogue::variantCount(type) == 1 ? single : multi) += 1;
         files += catalogue::variantCount(type);
     }
@@ -169,7 +169,7 @@ void TestCatalogue::singlePictureTypes()
 void TestCatalogue::objectFilesInCatalogueOrder()
 {
     QStringList designated;
-    for (int type = 1; type <= catalogue::objectTypeCount(); ++type) {
+    for (int type = 1; type <= catalogue::objectTypeCount; ++type) {
         for (int variant = 1; variant <= catalogue::variantCount(type); ++variant)
             designated << catalogue::objectFile(type, variant);
     }

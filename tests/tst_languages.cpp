@@ -57,33 +57,44 @@ private slots:
                          qPrintable(match.captured()));
     }
 
-    void toolSpeaksTheLocalesLanguage_data()
+    // The tile tool's help, and the editor's one line when it cannot open its display.
+    void programsSpeakTheLocalesLanguage_data()
     {
         QTest::addColumn<QString>("locale");
         QTest::addColumn<QString>("expected");
+        QTest::addColumn<QStringList>("command");
+        QTest::addColumn<int>("status");
+        const QStringList help{TOLVANE_TILES, "--help"};
         // clang-format off
-        QTest::newRow("LANG")               << "LANG=de_DE.UTF-8" << "Schreibt die Beispielkacheln";
-        QTest::newRow("LANGUAGE over LANG") << "LANGUAGE=fr LANG=de" << "Écrit le jeu de tuiles";
-        QTest::newRow("LC_ALL over LANG")   << "LC_ALL=es_ES.UTF-8 LANG=de" << "Escribe el juego";
-        QTest::newRow("LC_MESSAGES")        << "LC_MESSAGES=fr_FR.UTF-8 LANG=de" << "Écrit le jeu";
-        QTest::newRow("English first")      << "LANGUAGE=en:de LANG=de" << "Writes the sample";
-        QTest::newRow("C over LANGUAGE")    << "LC_ALL=C LANGUAGE=de" << "Writes the sample";
-        QTest::newRow("unknown language")   << "LANG=xx_XX.UTF-8" << "Writes the sample";
-        QTest::newRow("Qt's own texts")     << "LANG=de_DE.UTF-8" << "Optionen:";
-        QTest::newRow("Qt's gaps filled")   << "LANG=fr_FR.UTF-8" << "Affiche l'aide sur les";
+        QTest::newRow("LANG")               << "LANG=de_DE.UTF-8" << "Schreibt die Beispielkacheln" << help << 0;
+        QTest::newRow("LANGUAGE over LANG") << "LANGUAGE=fr LANG=de" << "Écrit le jeu de tuiles" << help << 0;
+        QTest::newRow("LC_ALL over LANG")   << "LC_ALL=es_ES.UTF-8 LANG=de" << "Escribe el juego" << help << 0;
+        QTest::newRow("LC_MESSAGES")        << "LC_MESSAGES=fr_FR.UTF-8 LANG=de" << "Écrit le jeu" << help << 0;
+        QTest::newRow("English first")      << "LANGUAGE=en:de LANG=de" << "Writes the sample" << help << 0;
+        QTest::newRow("C over LANGUAGE")    << "LC_ALL=C LANGUAGE=de" << "Writes the sample" << help << 0;
+        QTest::newRow("unknown language")   << "LANG=xx_XX.UTF-8" << "Writes the sample" << help << 0;
+        QTest::newRow("Qt's own texts")     << "LANG=de_DE.UTF-8" << "Optionen:" << help << 0;
+        QTest::newRow("Qt's gaps filled")   << "LANG=fr_FR.UTF-8" << "Affiche l'aide sur les" << help << 0;
+        QTest::newRow("editor, no display") << "LANG=de_DE.UTF-8 QT_QPA_PLATFORM=xcb DISPLAY=:9999"
+            << "tolvane: kann die Anzeige „:9999“ nicht öffnen: Läuft eine Desktop-Sitzung?\n"
+            << QStringList{TOLVANE_EXECUTABLE} << 1;
         // clang-format on
     }
 
-    void toolSpeaksTheLocalesLanguage()
+    void programsSpeakTheLocalesLanguage()
     {
         QFETCH(QString, locale);
         QFETCH(QString, expected);
+        QFETCH(QStringList, command);
+        QFETCH(int, status);
         useLocale(locale);
-        QProcess tool;
-        tool.start(TOLVANE_TILES, {"--help"});
-        QVERIFY(tool.waitForFinished(20000) && tool.exitCode() == 0);
-        const QString output = QString::fromUtf8(tool.readAllStandardOutput());
-        QVERIFY2(output.contains(expected), qPrintable(output));
+        QProcess program;
+        program.start(command.front(), command.mid(1));
+        QVERIFY(program.waitForFinished(20000));
+        QCOMPARE(program.exitCode(), status);
+        const QString output = QString::fromUtf8(status == 0 ? program.readAllStandardOutput()
+                                                             : program.readAllStandardError());
+        QVERIFY2(status == 0 ? output.contains(expected) : output == expected, qPrintable(output));
     }
 
     // The window's title and its menu command are the editor's own names, in every language.

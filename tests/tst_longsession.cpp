@@ -32,7 +32,7 @@ constexpr std::mt19937::result_type seed = 20240611;
 // The numbers of the object types that have variants.
 const QList<int> multiVariantTypes = [] {
     QList<int> numbers;
-    for (int type = 1; type <= catalogue::objectTypeCount(); ++type) {
+    for (int type = 1; type <= catalogue::objectTypeCount; ++type) {
         if (catalogue::variantCount(type) > 1)
             numbers << type;
     }

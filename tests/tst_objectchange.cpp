@@ -227,7 +227,7 @@ void TestObjectChange::everyObjectPicture()
 {
     int entries = 0;
     m_form->ObjScrollH->setValue(0); // off type 1, so that choosing it is a change
-    for (int type = 1; type <= catalogue::objectTypeCount(); ++type) {
+    for (int type = 1; type <= catalogue::objectTypeCount; ++type) {
         const int count = catalogue::variantCount(type);
         m_form->ObjScrollH->setValue(static_cast<qint16>(type));
         for (int variant = 1; variant <= count; ++variant) {
