@@ -1,6 +1,4 @@
-#include "app/board.h"
-
-#include "toolkit/image.h"
+#include "app/form1.h"
 
 #include <QCoreApplication>
 

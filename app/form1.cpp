@@ -1,6 +1,5 @@
 #include "app/form1.h"
 
-#include "app/board.h"
 #include "toolkit/accessible.h"
 #include "translations/translators.h"
 
@@ -393,41 +392,6 @@ QString Form1::imageName(const Image &image) const
 void Form1::Form_Load()
 {
     buildBoard(Piece, HWall, VWall, Corner);
-}
-
-void Form1::Piece_Click(qint16 index)
-{
-    objectChange(Piece.element(index), ObjScrollH, ObjScrollV, catalogue::Cell);
-}
-
-void Form1::HWall_Click(qint16 index)
-{
-    objectChange(HWall.element(index), WallScrollH, WallScrollH, catalogue::HorizontalWall);
-}
-
-void Form1::VWall_Click(qint16 index)
-{
-    objectChange(VWall.element(index), WallScrollV, WallScrollV, catalogue::VerticalWall);
-}
-
-void Form1::ObjScrollH_Change()
-{
-    objectChange(ObjSample, ObjScrollH, ObjScrollV, catalogue::Cell);
-}
-
-void Form1::ObjScrollV_Change()
-{
-    objectChange(ObjSample, ObjScrollH, ObjScrollV, catalogue::Cell);
-}
-
-void Form1::WallScrollH_Change()
-{
-    objectChange(WallSampleH, WallScrollH, nullptr, catalogue::HorizontalWall);
-}
-
-void Form1::WallScrollV_Change()
-{
-    objectChange(WallSampleV, WallScrollV, nullptr, catalogue::VerticalWall);
 }
 
 // Unloads this window and opens a new one from the design. The program must not end in between,

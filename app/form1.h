@@ -11,6 +11,20 @@ class QAction;
 
 namespace app {
 
+// The board grid: 10 × 10 cells, a cell column or row every 42 pixels, a wall slot or corner post
+// right after the cell before it.
+inline constexpr int boardCells = 10;
+inline constexpr int boardPitch = catalogue::cellSide + catalogue::wallThickness;
+
+// Turns element 0 of each array into the full board: 100 cells, 90 horizontal and 90 vertical wall
+// slots and 81 corner posts, every one visible at its place on the grid (board.cpp).
+void buildBoard(toolkit::ControlArray &Piece, toolkit::ControlArray &HWall,
+                toolkit::ControlArray &VWall, toolkit::ControlArray &Corner);
+// What assistive technology calls the cell or wall slot `index` that shows `pictureFile` (empty
+// for the design's picture): where it lies and what it shows, e.g. "Cell 37, row 4, column 8:
+// AngleL.bmp", "Horizontal wall slot 5, between cells 5 and 15: empty".
+QString boardPlaceName(catalogue::Place place, int index, const QString &pictureFile);
+
 // What the whole application shares, set up once, in main(), before the first window opens: the
 // translations of its texts into the user's language, its name and desktop id, its icon, the
 // style that keeps the menu bar out of a hidden keyboard mode, and the interfaces that describe
@@ -42,15 +56,31 @@ public:
     static Form1 *open(const catalogue::PictureLoader &loader,
                        Reports reports = Reports::MessageBox);
 
-    // The event handlers.
+    // The event handlers. Each but the load and the menu command's hands the selection routine
+    // the four arguments of its event, and does nothing else.
     void Form_Load();
-    void Piece_Click(qint16 index);
-    void HWall_Click(qint16 index);
-    void VWall_Click(qint16 index);
-    void ObjScrollH_Change();
-    void ObjScrollV_Change();
-    void WallScrollH_Change();
-    void WallScrollV_Change();
+    void Piece_Click(qint16 index)
+    {
+        objectChange(Piece.element(index), ObjScrollH, ObjScrollV, catalogue::Cell);
+    }
+    void HWall_Click(qint16 index)
+    {
+        objectChange(HWall.element(index), WallScrollH, WallScrollH, catalogue::HorizontalWall);
+    }
+    void VWall_Click(qint16 index)
+    {
+        objectChange(VWall.element(index), WallScrollV, WallScrollV, catalogue::VerticalWall);
+    }
+    void ObjScrollH_Change() { objectChange(ObjSample, ObjScrollH, ObjScrollV, catalogue::Cell); }
+    void ObjScrollV_Change() { objectChange(ObjSample, ObjScrollH, ObjScrollV, catalogue::Cell); }
+    void WallScrollH_Change()
+    {
+        objectChange(WallSampleH, WallScrollH, nullptr, catalogue::HorizontalWall);
+    }
+    void WallScrollV_Change()
+    {
+        objectChange(WallSampleV, WallScrollV, nullptr, catalogue::VerticalWall);
+    }
     void mnuClear_Click();
 
     // The selection routine: puts the picture the selectors designate into `object`.
