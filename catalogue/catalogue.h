@@ -24,17 +24,9 @@ inline constexpr int wallThickness = 10;
 
 constexpr QSize slotSize(Place place)
 {
-    switch (place) {
-    case Cell:
-        return {cellSide, cellSide};
-    case HorizontalWall:
-        return {cellSide, wallThickness};
-    case VerticalWall:
-        return {wallThickness, cellSide};
-    case Corner:
-        break;
-    }
-    return {wallThickness, wallThickness};
+    const bool narrow = place == VerticalWall || place == Corner;
+    const bool low = place == HorizontalWall || place == Corner;
+    return {narrow ? wallThickness : cellSide, low ? wallThickness : cellSide};
 }
 
 // The object types and the wall types are numbered from 1, an object type's pictures in variant

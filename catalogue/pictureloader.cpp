@@ -104,33 +104,29 @@ QByteArray documentsSetting(const QByteArray &configHome)
     return value;
 }
 
-const QString toolName = QStringLiteral("tolvane-tiles");
-
 // The command that runs the tile tool, as the user can type it where the running program lies:
-// "tolvane-tiles" when the one beside the program (installed) is the one the search path finds,
-// else the full path of that one or of the clone's tools/tolvane-tiles, which builds the tool
-// when it is first run, quoted for the shell where it needs to be.
+// "tolvane-tiles" where the one beside the program is the one the search path finds; else the full
+// path of that one, or of the clone's tools/tolvane-tiles, which builds the tool when first run.
 QString tileToolCommand()
 {
+    const QString name = QStringLiteral("tolvane-tiles");
     if (!QCoreApplication::instance())
-        return toolName;
+        return name;
     const QDir programs(QCoreApplication::applicationDirPath());
-    for (const QString &place :
-         {programs.filePath(toolName), programs.filePath(QStringLiteral("../../tools/") + toolName),
-          programs.filePath(QStringLiteral("../tools/tiles/") + toolName)}) {
+    for (const QString &place : {programs.filePath(name), programs.filePath("../../tools/" + name),
+                                 programs.filePath("../tools/tiles/" + name)}) {
         const QFileInfo tool(place);
         if (!tool.isFile() || !tool.isExecutable())
             continue;
-        const QFileInfo found(QStandardPaths::findExecutable(toolName));
-        if (found.exists() && found.canonicalFilePath() == tool.canonicalFilePath())
-            return toolName;
-        static const QRegularExpression plain(QStringLiteral("^[A-Za-z0-9_./+-]+$"));
+        if (QFileInfo(QStandardPaths::findExecutable(name)).canonicalFilePath() ==
+            tool.canonicalFilePath())
+            return name;
         const QString path = QDir::cleanPath(tool.absoluteFilePath());
-        if (plain.match(path).hasMatch())
+        if (!path.contains(QRegularExpression(QStringLiteral("[^A-Za-z0-9_./+-]"))))
             return path;
         return u'\'' + QString(path).replace(u'\'', QLatin1String("'\\''")) + u'\'';
     }
-    return toolName;
+    return name;
 }
 
 // What stat() or lstat() says of a path: its mode, or 0 with errno set when there is nothing.
