@@ -171,12 +171,6 @@ ControlArray &createArray(const ControlDesign &row, toolkit::ImageHost *client)
     return *array;
 }
 
-// The file name of the picture the image shows, or `unloaded` while it shows the design's.
-QString shownPicture(const Image &image, const QString &unloaded)
-{
-    return image.pictureFile().isEmpty() ? unloaded : image.pictureFile();
-}
-
 // The picture of object type `type` that the variant selector designates, or its first one where
 // the type has no variants or the variant selector designates none.
 QString objectPicture(int type, const Selector &variants)
@@ -256,19 +250,11 @@ Form1 *Form1::open(const catalogue::PictureLoader &loader, Reports reports)
     return form;
 }
 
+// The places are numbered from Cell to Corner.
 ControlArray &Form1::arrayOf(catalogue::Place place) const
 {
-    switch (place) {
-    case catalogue::Cell:
-        return Piece;
-    case catalogue::HorizontalWall:
-        return HWall;
-    case catalogue::VerticalWall:
-        return VWall;
-    case catalogue::Corner:
-        break;
-    }
-    return Corner;
+    ControlArray *const arrays[] = {&Piece, &HWall, &VWall, &Corner};
+    return *arrays[place - catalogue::Cell];
 }
 
 // Direct connections: a selector's change runs its handler inside the write of its value.
@@ -384,9 +370,11 @@ QString Form1::imageName(const Image &image) const
         : &image == WallSampleV
             ? QCoreApplication::translate("ImageNames", "Vertical wall sample: %1")
             : QString();
-    return name.isEmpty() ? image.objectName()
-                          : name.arg(shownPicture(image, QCoreApplication::translate(
-                                                             "ImageNames", "design picture")));
+    if (name.isEmpty())
+        return image.objectName();
+    return name.arg(image.pictureFile().isEmpty()
+                        ? QCoreApplication::translate("ImageNames", "design picture")
+                        : image.pictureFile());
 }
 
 void Form1::Form_Load()

@@ -95,30 +95,14 @@ Header readHeader(const QByteArray &data)
     return header;
 }
 
-bool knownHeaderSize(quint32 size)
+// A depth of bits a pixel that a bitmap may have, under a compression that fits it.
+bool knownFormat(int bits, quint32 compression)
 {
-    return size == 12 || size == 40 || size == 52 || size == 56 || size == 108 || size == 124;
-}
-
-bool knownDepth(int bits)
-{
-    return bits == 1 || bits == 4 || bits == 8 || bits == 16 || bits == 24 || bits == 32;
-}
-
-bool depthFitsCompression(int bits, quint32 compression)
-{
-    switch (compression) {
-    case Rgb:
-        return true;
-    case Rle8:
-        return bits == 8;
-    case Rle4:
-        return bits == 4;
-    case BitFields:
-        return bits == 16 || bits == 32;
-    default:
-        return false;
-    }
+    const bool known =
+        bits == 1 || bits == 4 || bits == 8 || bits == 16 || bits == 24 || bits == 32;
+    return known && (compression == Rgb || (compression == Rle8 && bits == 8) ||
+                     (compression == Rle4 && bits == 4) ||
+                     (compression == BitFields && (bits == 16 || bits == 32)));
 }
 
 // Whether a run-length stream, from `at` on, reaches its end-of-bitmap escape or its last row
@@ -185,7 +169,8 @@ QString checkBitmap(const QByteArray &data)
     if (size < fileHeaderSize + 4 || data[0] != 'B' || data[1] != 'M')
         return notAPicture(QT_TRANSLATE_NOOP("PictureLoad", "it is not a Windows bitmap"));
     const quint32 headerSize = qFromLittleEndian<quint32>(data.constData() + fileHeaderSize);
-    if (!knownHeaderSize(headerSize))
+    if (headerSize != 12 && headerSize != 40 && headerSize != 52 && headerSize != 56 &&
+        headerSize != 108 && headerSize != 124)
         return notAPicture(
             QT_TRANSLATE_NOOP("PictureLoad", "its bitmap header is of an unknown kind"));
     if (size < fileHeaderSize + headerSize)
@@ -213,7 +198,7 @@ QString checkBitmap(const QByteArray &data)
             .arg(height)
             .arg(mebibytes(bytes), mebibytes(maxPictureBytes))
             .arg(static_cast<int>(std::sqrt(maxPictureBytes / 4)));
-    if (!knownDepth(header.bits) || !depthFitsCompression(header.bits, header.compression))
+    if (!knownFormat(header.bits, header.compression))
         return notAPicture(QT_TRANSLATE_NOOP("PictureLoad", "its pixel format is not supported"));
     if (size < header.headersEnd)
         return notAPicture(QT_TRANSLATE_NOOP("PictureLoad", "the file ends inside its header"));

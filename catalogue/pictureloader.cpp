@@ -81,13 +81,6 @@ QByteArray withoutTrailingSlash(QByteArray path)
     return path;
 }
 
-bool isFolder(const QByteArray &path)
-{
-    struct stat info
-    {};
-    return ::stat(path.constData(), &info) == 0 && S_ISDIR(info.st_mode);
-}
-
 // The value of the last XDG_DOCUMENTS_DIR line of the user folder settings in `configHome`, one
 // pair of quotes removed. No such settings come near 64 KiB; a larger file is not read.
 QByteArray documentsSetting(const QByteArray &configHome)
@@ -288,7 +281,7 @@ PictureLoadError::PictureLoadError(const QString &file, const QString &cause)
 DocumentsFolder documentsFolder()
 {
     const QByteArray home = withoutTrailingSlash(qgetenv("HOME"));
-    const bool homeUsable = home.startsWith('/') && isFolder(home);
+    const bool homeUsable = home.startsWith('/') && S_ISDIR(modeOf(home, true));
     QByteArray configHome = qgetenv("XDG_CONFIG_HOME");
     if (!configHome.startsWith('/'))
         configHome = homeUsable ? home + "/.config" : QByteArray();
@@ -327,10 +320,6 @@ FilePictureLoader::FilePictureLoader(const QByteArray &documentsFolder)
     : m_documents{documentsFolder, {}}
 {}
 
-FilePictureLoader::FilePictureLoader(const QString &documentsFolder)
-    : FilePictureLoader(QFile::encodeName(documentsFolder))
-{}
-
 QByteArray FilePictureLoader::fileName(const QString &path) const
 {
     if (!path.startsWith(documentsPart))
@@ -338,11 +327,6 @@ QByteArray FilePictureLoader::fileName(const QString &path) const
     if (m_documents.folder.isEmpty())
         return {};
     return m_documents.folder + '/' + QFile::encodeName(path.mid(documentsPart.size()));
-}
-
-QString FilePictureLoader::filePath(const QString &path) const
-{
-    return QFile::decodeName(fileName(path));
 }
 
 QImage FilePictureLoader::loadImage(const QByteArray &name)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QFile>
 #include <QImage>
 #include <QPixmap>
 #include <QString>
@@ -57,7 +58,6 @@ public:
     // The documents folder is the user's, looked up once here (see documentsFolder()).
     FilePictureLoader();
     explicit FilePictureLoader(const QByteArray &documentsFolder);
-    explicit FilePictureLoader(const QString &documentsFolder);
 
     // Throws PictureLoadError also when the picture is larger than a picture may be, or there is
     // no memory to hold it.
@@ -71,7 +71,7 @@ public:
     // when it lies in a documents folder that there is none of.
     QByteArray fileName(const QString &path) const;
     // The same as text, as reports show it: bytes that are not UTF-8 become replacement characters.
-    QString filePath(const QString &path) const;
+    QString filePath(const QString &path) const { return QFile::decodeName(fileName(path)); }
 
 private:
     DocumentsFolder m_documents;

@@ -337,7 +337,7 @@ void TestBadPictures::loadDirectly()
 
     PictureFolder pictures;
     QVERIFY(pictures.prepare(setup, bytes));
-    const catalogue::FilePictureLoader loader(pictures.documents);
+    const catalogue::FilePictureLoader loader(QFile::encodeName(pictures.documents));
     const QString path = catalogue::picturePath(clickedFileName());
 
     try {
@@ -366,7 +366,7 @@ void TestBadPictures::clickOnCell()
 
     PictureFolder pictures;
     QVERIFY(pictures.prepare(setup, bytes));
-    const catalogue::FilePictureLoader loader(pictures.documents);
+    const catalogue::FilePictureLoader loader(QFile::encodeName(pictures.documents));
     const std::unique_ptr<app::Form1> window(
         app::Form1::open(loader, app::Form1::Reports::SignalOnly));
     QStringList reports;

@@ -103,7 +103,7 @@ private slots:
         useLocale(QStringLiteral("LANG=de_DE.UTF-8"));
         app::setUpApplication();
         const QTemporaryDir documents; // without a picture folder
-        const catalogue::FilePictureLoader loader(documents.path());
+        const catalogue::FilePictureLoader loader(QFile::encodeName(documents.path()));
         app::Form1 form(loader, app::Form1::Reports::SignalOnly);
         QSignalSpy reports(&form, &app::Form1::failed);
         form.WallScrollH->setValue(2);

@@ -465,7 +465,7 @@ void TestLongSession::randomActions()
 {
     StandInFolder folder;
     QVERIFY(folder.isValid());
-    const catalogue::FilePictureLoader loader(folder.documents());
+    const catalogue::FilePictureLoader loader(QFile::encodeName(folder.documents()));
     Session session(folder, loader);
 
     for (int n = 1; n <= actionCount; ++n) {

@@ -116,7 +116,7 @@ private slots:
     {
         QFETCH(QString, name);
         QFETCH(QSize, size);
-        const catalogue::FilePictureLoader loader(m_documents.path());
+        const catalogue::FilePictureLoader loader(QFile::encodeName(m_documents.path()));
         QPixmap picture;
         try {
             picture = loader.loadPicture(catalogue::picturePath(name));

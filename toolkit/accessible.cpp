@@ -41,26 +41,32 @@ bool takesInput(const QWidget &widget)
 }
 
 // An object that assistive technology sees without children and that may offer a press: a
-// windowless image or a command on a menu bar. The press is run from the event loop, as Qt's
-// buttons and menus run theirs: whatever it starts (a report waiting for the user, a new window)
-// must not hold up the assistive technology's call. It runs only if `widget` still takes input
-// then: a modal window shown meanwhile takes it away, as it takes the mouse's.
+// windowless image or a command on a menu bar, each an area of the widget it lives on. The press is
+// run from the event loop, as Qt's buttons and menus run theirs: whatever it starts (a report
+// waiting for the user, a new window) must not hold up the assistive technology's call. It runs
+// only if the widget still takes input then: a modal window shown meanwhile takes it away, as it
+// takes the mouse's.
 class LeafAccessible : public QAccessibleObject, public QAccessibleActionInterface
 {
 public:
     using QAccessibleObject::QAccessibleObject;
 
-    int childCount() const override { return 0; }
-    QAccessibleInterface *child(int) const override { return nullptr; }
-    int indexOfChild(const QAccessibleInterface *) const override { return -1; }
-    QAccessibleInterface *childAt(int, int) const override { return nullptr; }
-    QStringList keyBindingsForAction(const QString &) const override { return {}; }
-
+    bool isValid() const override { return QAccessibleObject::isValid() && widget(); }
+    QAccessibleInterface *parent() const override
+    {
+        return QAccessible::queryAccessibleInterface(widget());
+    }
     QWindow *window() const override
     {
         const QAccessibleInterface *above = parent();
         return above ? above->window() : nullptr;
     }
+    QRect rect() const override { return {widget()->mapToGlobal(area().topLeft()), area().size()}; }
+    int childCount() const override { return 0; }
+    QAccessibleInterface *child(int) const override { return nullptr; }
+    int indexOfChild(const QAccessibleInterface *) const override { return -1; }
+    QAccessibleInterface *childAt(int, int) const override { return nullptr; }
+    QStringList keyBindingsForAction(const QString &) const override { return {}; }
 
     // A disabled object, one behind a modal window included, offers no press.
     QStringList actionNames() const override
@@ -91,25 +97,20 @@ public:
     }
 
 protected:
-    // The widget the object lives on.
+    // The widget the object lives on, nullptr once it has left it, and where on it the object lies.
     virtual QWidget *widget() const = 0;
+    virtual QRect area() const = 0;
     virtual bool pressable() const = 0;
     virtual void press() = 0;
 };
 
 // A windowless image: a button with a press action when its array takes clicks, else a graphic.
-// It is a child of its host's interface, and lies where the image lies on the screen.
+// It is a child of its host's interface.
 class ImageAccessible : public LeafAccessible
 {
 public:
     explicit ImageAccessible(Image *image) : LeafAccessible(image) {}
 
-    // An image outlives its host for a moment while the host's children are destroyed.
-    bool isValid() const override { return QAccessibleObject::isValid() && image()->host(); }
-    QAccessibleInterface *parent() const override
-    {
-        return QAccessible::queryAccessibleInterface(image()->host());
-    }
     QString text(QAccessible::Text t) const override
     {
         return t == QAccessible::Name ? image()->host()->imageName(*image()) : QString();
@@ -125,14 +126,11 @@ public:
         state.disabled = !takesInput(*image()->host());
         return state;
     }
-    QRect rect() const override
-    {
-        const QRect area = image()->rect();
-        return {image()->host()->mapToGlobal(area.topLeft()), area.size()};
-    }
 
 protected:
+    // An image outlives its host for a moment while the host's children are destroyed.
     QWidget *widget() const override { return image()->host(); }
+    QRect area() const override { return image()->rect(); }
     bool pressable() const override { return image()->array() && image()->array()->takesClicks(); }
     void press() override { ImageHost::click(image()); }
 
@@ -149,14 +147,6 @@ public:
         : LeafAccessible(command), m_menuBar(menuBar)
     {}
 
-    bool isValid() const override
-    {
-        return QAccessibleObject::isValid() && command()->parent() == m_menuBar;
-    }
-    QAccessibleInterface *parent() const override
-    {
-        return QAccessible::queryAccessibleInterface(m_menuBar);
-    }
     QString text(QAccessible::Text t) const override
     {
         if (t == QAccessible::Description)
@@ -174,14 +164,13 @@ public:
         state.focusable = !state.disabled;
         return state;
     }
-    QRect rect() const override
-    {
-        const QRect area = m_menuBar->actionGeometry(command());
-        return {m_menuBar->mapToGlobal(area.topLeft()), area.size()};
-    }
 
 protected:
-    QWidget *widget() const override { return m_menuBar; }
+    QWidget *widget() const override
+    {
+        return command()->parent() == m_menuBar ? m_menuBar : nullptr;
+    }
+    QRect area() const override { return m_menuBar->actionGeometry(command()); }
     bool pressable() const override { return true; }
     void press() override
     {
@@ -202,31 +191,17 @@ class ImageHostAccessible : public QAccessibleWidget
 public:
     explicit ImageHostAccessible(ImageHost *host) : QAccessibleWidget(host, QAccessible::Client) {}
 
-    int childCount() const override
-    {
-        return QAccessibleWidget::childCount() + static_cast<int>(told().size());
-    }
+    int childCount() const override { return static_cast<int>(children().size()); }
     QAccessibleInterface *child(int index) const override
     {
-        const int widgets = QAccessibleWidget::childCount();
-        if (index < widgets)
-            return QAccessibleWidget::child(index);
-        const std::vector<Image *> images = told();
-        return index - widgets < static_cast<int>(images.size())
-                   ? QAccessible::queryAccessibleInterface(images[std::size_t(index - widgets)])
+        const QList<QObject *> objects = children();
+        return index >= 0 && index < objects.size()
+                   ? QAccessible::queryAccessibleInterface(objects[index])
                    : nullptr;
     }
     int indexOfChild(const QAccessibleInterface *child) const override
     {
-        if (!child)
-            return -1;
-        if (!qobject_cast<Image *>(child->object()))
-            return QAccessibleWidget::indexOfChild(child);
-        const std::vector<Image *> images = told();
-        const auto found = std::find(images.begin(), images.end(), child->object());
-        return found == images.end()
-                   ? -1
-                   : QAccessibleWidget::childCount() + static_cast<int>(found - images.begin());
+        return child ? static_cast<int>(children().indexOf(child->object())) : -1;
     }
     // Child widgets lie above the images; of the images, the topmost one there, unless it only
     // decorates.
@@ -245,12 +220,17 @@ private:
     {
         return image.array() && !image.array()->takesClicks();
     }
-    std::vector<Image *> told() const
+    // The child widgets, then the images that do not only decorate.
+    QList<QObject *> children() const
     {
-        std::vector<Image *> images;
-        std::copy_if(host()->images().begin(), host()->images().end(), std::back_inserter(images),
-                     [](const Image *image) { return !decorative(*image); });
-        return images;
+        QList<QObject *> objects;
+        for (int i = 0; i < QAccessibleWidget::childCount(); ++i)
+            objects << QAccessibleWidget::child(i)->object();
+        for (Image *image : host()->images()) {
+            if (!decorative(*image))
+                objects << image;
+        }
+        return objects;
     }
 };
 

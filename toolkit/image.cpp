@@ -62,16 +62,6 @@ void Image::setPicture(const QPixmap &picture, const QString &file)
         m_host->update(m_rect);
 }
 
-void Image::setLeft(float left)
-{
-    setRect({{static_cast<int>(std::lround(left)), m_rect.y()}, m_rect.size()});
-}
-
-void Image::setTop(float top)
-{
-    setRect({{m_rect.x(), static_cast<int>(std::lround(top))}, m_rect.size()});
-}
-
 void Image::setSize(QSize size)
 {
     if (m_stretches)
@@ -114,8 +104,8 @@ Image *ControlArray::element(int index) const
 
 int ControlArray::count() const
 {
-    return static_cast<int>(std::count_if(m_elements.begin(), m_elements.end(),
-                                          [](const Image *element) { return element; }));
+    return static_cast<int>(m_elements.size() -
+                            std::count(m_elements.begin(), m_elements.end(), nullptr));
 }
 
 Image *ControlArray::create(int index)

@@ -6,6 +6,7 @@
 #include <QRect>
 #include <QString>
 #include <QWidget>
+#include <cmath>
 #include <vector>
 
 namespace toolkit {
@@ -37,8 +38,8 @@ public:
 
     float Left() const { return static_cast<float>(m_rect.x()); }
     float Top() const { return static_cast<float>(m_rect.y()); }
-    void setLeft(float left);
-    void setTop(float top);
+    void setLeft(float left) { setRect({{int(std::lround(left)), m_rect.y()}, m_rect.size()}); }
+    void setTop(float top) { setRect({{m_rect.x(), int(std::lround(top))}, m_rect.size()}); }
 
     // The image's own setting: it is on the screen when it is visible and its host is shown.
     bool Visible() const { return m_visible; }

@@ -33,18 +33,6 @@ Selector::Selector(Qt::Orientation orientation, const StartState &start, QWidget
     connect(this, &QScrollBar::valueChanged, this, &Selector::takeUserValue);
 }
 
-void Selector::setMin(qint16 min)
-{
-    m_min = min;
-    showValue();
-}
-
-void Selector::setMax(qint16 max)
-{
-    m_max = max;
-    showValue();
-}
-
 void Selector::setValue(qint16 value)
 {
     if (value == m_value)

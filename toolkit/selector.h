@@ -34,8 +34,16 @@ public:
     bool Enabled() const { return isEnabled(); }
 
     // Narrowing the range never moves `Value` and signals nothing.
-    void setMin(qint16 min);
-    void setMax(qint16 max);
+    void setMin(qint16 min)
+    {
+        m_min = min;
+        showValue();
+    }
+    void setMax(qint16 max)
+    {
+        m_max = max;
+        showValue();
+    }
     // Signals changed(), before returning, when `value` differs from `Value`.
     void setValue(qint16 value);
 
