@@ -8,8 +8,9 @@
 #                                    included
 #
 # The two build folders are apart so that neither configuration ever undoes the other. build-run/
-# is configured only when it has not been: an up-to-date build then costs little more than make's
-# check, and CMake reconfigures by itself when a CMakeLists.txt has changed.
+# is built by Ninja, which finds an up-to-date tree up to date in some hundredths of a second where
+# make takes most of one, and configured only when it has not been (CMake configures again by
+# itself when a CMakeLists.txt has changed), so a second start costs little before the window.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -30,6 +31,8 @@ packages=(g++ make cmake qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-wayland f
     qt6-translations-l10n)
 if [ "$mode" = test ]; then
     packages+=(xvfb xdotool dbus-daemon at-spi2-core)
+else
+    packages+=(ninja-build)
 fi
 tools/install-packages.sh "${packages[@]}"
 
@@ -37,9 +40,9 @@ if [ "$mode" = test ]; then
     cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTOLVANE_TOOLS=ON
     cmake --build build -j"$(nproc)"
 else
-    # The makefile is written last, so a configuration that failed halfway is done again.
-    if [ ! -f build-run/Makefile ]; then
-        cmake -S . -B build-run -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF
+    # The build file is written last, so a configuration that failed halfway is done again.
+    if [ ! -f build-run/build.ninja ]; then
+        cmake -S . -B build-run -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF
     fi
     [ $# -gt 0 ] || set -- tolvane
     cmake --build build-run -j"$(nproc)" --target "$@"
