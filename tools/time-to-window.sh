@@ -37,13 +37,21 @@ now() { date +%s.%N; }
 # until its window shows.
 time_start() {
     local clone=$1 home=$2 display start window=
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$scratch/display" 2>/dev/null &
+    : >"$scratch/display"
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$scratch/display" \
+        2>>"$scratch/xvfb.log" &
     xvfb=$!
-    for _ in $(seq 100); do
-        [ -s "$scratch/display" ] && break
+    # Xvfb writes its display's number, and a newline, once it takes connections.
+    for _ in $(seq 200); do
+        grep -q '^[0-9]*$' "$scratch/display" && [ -n "$(cat "$scratch/display")" ] && break
         sleep 0.05
     done
     display=:$(cat "$scratch/display")
+    if [ "$display" = : ]; then
+        tail -n 20 "$scratch/xvfb.log" >&2
+        echo "time-to-window: Xvfb did not start" >&2
+        exit 1
+    fi
     start=$(now)
     (cd "$clone" && exec env HOME="$home" DISPLAY="$display" ./run.sh) >>"$scratch/run.log" 2>&1 &
     editor=$!
