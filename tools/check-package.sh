@@ -1,97 +1,35 @@
 #!/usr/bin/env bash
-# Checks the Debian package as a new user's machine meets it, in a fresh minimal Debian 12 root
-# made here: it builds the package from a clean clone of CHECKOUT's committed state, installs it
-# with apt, runs lintian (which must report nothing at all), desktop-file-validate and appstreamcli
-# on it, runs tolvane-tiles, then starts the desktop entry's command on Xvfb with an empty home
-# and checks that the sample tiles landed and the window opened. Needs root.
+# Checks the Debian package as a new user's machine meets it, in a fresh minimal Debian root made
+# by tools/debian-root.sh: it builds the package from a clean clone of CHECKOUT's committed state,
+# installs it with apt, runs lintian (which must report nothing at all), desktop-file-validate and
+# appstreamcli on it, runs tolvane-tiles, then starts the desktop entry's command on Xvfb with an
+# empty home and checks that the sample tiles landed and the window opened. Needs root.
 #
-#   tools/check-package.sh [CHECKOUT]    (default: this checkout)
+#   [SUITE=bookworm|trixie] tools/check-package.sh [CHECKOUT]    (default: this checkout)
 #
-# The root is made once (debootstrap --variant=minbase, from the mirror this machine's apt uses)
-# and kept pristine in $ROOT.base; every run gets a fresh copy in $ROOT, where it stays for a look
-# afterwards (its log is $ROOT/tmp/check-package.log). ROOT is /tmp/tolvane-check-package unless
-# set.
+# SUITE is the Debian release to check on: bookworm (Debian 12, the default) or trixie (Debian
+# 13). The root is made once and kept pristine in $ROOT.base; every run gets a fresh copy in
+# $ROOT, where it stays for a look afterwards (its log is $ROOT/tmp/check-package.log). ROOT is
+# /tmp/tolvane-check-package-SUITE unless set.
 set -euo pipefail
 
 app_id=io.github.tolvane.Tolvane
 log=/tmp/check-package.log
-
-# Whatever is mounted at or below a folder, deepest first.
-mounts_under() {
-    awk -v dir="$1" '$5 == dir || index($5, dir "/") == 1 {print $5}' /proc/self/mountinfo |
-        sort -r
-}
-
-# Unmounts everything below a root; fails when something stays mounted.
-unmount_all() {
-    local mount
-    for mount in $(mounts_under "$1"); do
-        umount "$mount" 2>/dev/null || umount -l "$mount" 2>/dev/null || true
-    done
-    [ -z "$(mounts_under "$1")" ]
-}
-
-# Removes a root, but never while anything is mounted in it: a bound /dev would go with it.
-remove_root() {
-    unmount_all "$1" || {
-        echo "check-package: something stays mounted in $1; not removing it" >&2
-        return 1
-    }
-    rm -rf "$1"
-}
 
 if [ "${1:-}" != --inside ]; then
     if [ "$(id -u)" -ne 0 ]; then
         echo "check-package.sh needs root: it makes a Debian root, mounts /proc, /sys, /dev" >&2
         exit 1
     fi
-    checkout=$(cd "${1:-"$(dirname "$0")/.."}" && pwd)
-    "$(dirname "$0")/install-packages.sh" debootstrap
-    root=${ROOT:-/tmp/tolvane-check-package}
-    base=$root.base
-
-    if [ ! -x "$base/bin/bash" ]; then
-        # The mirror that serves this machine's bookworm, else Debian's own. (apt's fields, not
-        # the shell's, in the format.)
-        # shellcheck disable=SC2016
-        mirror=$(apt-get indextargets --format '$(REPO_URI) $(RELEASE)' 2>/dev/null |
-            awk '$2 == "bookworm" {print $1; exit}')
-        mirror=${mirror:-http://deb.debian.org/debian/}
-        echo "check-package: making a minimal Debian 12 root in $base from $mirror"
-        remove_root "$base.partial"
-        # Made aside and then renamed, so that a broken run never leaves a base that looks whole.
-        debootstrap --variant=minbase bookworm "$base.partial" "$mirror" >"$base.log" 2>&1 || {
-            tail -n 20 "$base.log"
-            echo "check-package: FAILED: debootstrap (see $base.log)"
-            exit 1
-        }
-        unmount_all "$base.partial" || {
-            echo "check-package: FAILED: debootstrap left mounts in $base.partial"
-            exit 1
-        }
-        mv -T "$base.partial" "$base"
-    fi
-
-    remove_root "$root"
-    cp -a "$base" "$root"
-    cp /etc/resolv.conf "$root/etc/resolv.conf"
-    [ -z "$(git -C "$checkout" status --porcelain)" ] ||
-        echo "check-package: $checkout has uncommitted changes; only its last commit is checked"
-    git clone -q --no-hardlinks "$checkout" "$root/root/tolvane"
-    echo "check-package: checking commit $(git -C "$root/root/tolvane" log -1 --format='%h %s')"
-
-    trap 'unmount_all "$root" || echo "check-package: could not unmount all of $root" >&2' EXIT
-    mount -t proc proc "$root/proc"
-    # Slaves of the machine's own, so that unmounting them here never reaches the machine's.
-    for system in sys dev; do
-        mount --rbind "/$system" "$root/$system"
-        mount --make-rslave "$root/$system"
-    done
+    tools=$(cd "$(dirname "$0")" && pwd)
+    checkout=$(cd "${1:-"$tools/.."}" && pwd)
+    "$tools/install-packages.sh" debootstrap
+    export SUITE=${SUITE:-bookworm}
+    export ROOT=${ROOT:-/tmp/tolvane-check-package-$SUITE}
+    export BASE=$ROOT.base
     status=0
-    chroot "$root" /usr/bin/env -i HOME=/root TERM=dumb LANG=C.UTF-8 \
-        PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
-        /bin/bash -c 'cd /root/tolvane && tools/check-package.sh --inside' || status=$?
-    [ "$status" -eq 0 ] || echo "check-package: the log is $root$log"
+    REMOVE='' "$tools/debian-root.sh" "$checkout" 'tools/check-package.sh --inside' || status=$?
+    [ "$status" -eq 0 ] || echo "check-package: the log is $ROOT$log"
     exit "$status"
 fi
 

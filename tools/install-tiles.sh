@@ -3,38 +3,49 @@
 # yet, so that a new user's editor has every picture it asks for. An existing folder (or a link,
 # or a file of that name) is left exactly as it is: nothing is added to it, overwritten or deleted.
 #
-#   install-tiles.sh [SOURCE-FOLDER]    (default: the committed set, assets/tiles/)
+#   install-tiles.sh EDITOR [SOURCE-FOLDER]    (default source: the committed set, assets/tiles/)
+#   TOLVANE_EDITOR=EDITOR install-tiles.sh     (the same, the editor named by the variable)
 #
-# The run command and the installed package's launcher both use it.
+# The run command passes the editor it has just built, the installed package's launcher the
+# installed one.
 set -eu
 
-source=${1:-"$(dirname "$0")/../assets/tiles"}
-
-# The editor reads "c:/My Documents/pardovine/" from the documents folder, which is
-# XDG_DOCUMENTS_DIR in the user folder settings (the last such line, "$HOME" expanded, one pair of
-# quotes removed) and ~/Documents otherwise, names taken byte for byte as here. Worked out here so
-# that no program has to be run.
-documents=$HOME/Documents
-settings=${XDG_CONFIG_HOME:-"$HOME/.config"}/user-dirs.dirs
-if [ -r "$settings" ]; then
-    value=$(sed -n 's/^XDG_DOCUMENTS_DIR=//p' "$settings" | tail -n 1)
-    case $value in
-    \"?*\") value=${value#\"} value=${value%\"} ;;
-    esac
-    case $value in
-    \$HOME*) value=$HOME${value#\$HOME} ;;
-    esac
-    [ -z "$value" ] || documents=$value
+editor=${1:-${TOLVANE_EDITOR:-}}
+source=${2:-"$(dirname "$0")/../assets/tiles"}
+if [ -z "$editor" ]; then
+    echo "usage: install-tiles.sh EDITOR [SOURCE-FOLDER]" >&2
+    exit 2
 fi
-folder=$documents/pardovine
+
+# The editor names its picture folder itself ("tolvane --picture-folder": the folder's bytes and a
+# newline, needing no display), so that this script and the editor never disagree about where the
+# pictures are. The "x" keeps the shell from stripping more than that one newline; the time limit
+# keeps an editor that does not answer from holding up the start.
+nl='
+'
+if ! answer=$(timeout 10 "$editor" --picture-folder </dev/null && printf x); then
+    echo "install-tiles.sh: $editor could not name its picture folder" >&2
+    exit 1
+fi
+answer=${answer%x}
+folder=${answer%"$nl"}
+case $folder in
+"$answer" | "" | [!/]*)
+    echo "install-tiles.sh: $editor named no absolute picture folder" >&2
+    exit 1
+    ;;
+?*/) folder=${folder%/} ;;
+esac
 
 if [ -e "$folder" ] || [ -L "$folder" ]; then
     exit 0
 fi
 echo "Installing the sample tiles into $folder"
 # Filled beside its place and then moved there, so that the folder appears whole or not at all.
-mkdir -p "$documents"
-filling=$(mktemp -d "$documents/.pardovine.XXXXXX")
+parent=${folder%/*}
+parent=${parent:-/}
+mkdir -p "$parent"
+filling=$(mktemp -d "$parent/.pardovine.XXXXXX")
 trap 'rm -rf "$filling"' EXIT
 cp "$source"/*.bmp "$filling"/
 chmod 755 "$filling"
