@@ -3,8 +3,8 @@
 // when there is none, and leaves an existing one, and everything in it, exactly as it was. There
 // too, `tolvane-tiles --check` passes the set, and names each fault of a folder.
 
-#include "catalogue/pictureloader.h"
 #include "catalogue/catalogue.h"
+#include "catalogue/pictureloader.h"
 
 #include <QBuffer>
 #include <QCryptographicHash>
@@ -72,11 +72,16 @@ private:
         QProcessEnvironment environment =
             withHome(home, [] { return QProcessEnvironment::systemEnvironment(); });
         environment.remove("XDG_CONFIG_HOME");
+        if (home.isEmpty())
+            environment.remove("HOME");
         environment.insert("TOOL", TOLVANE_TILES);
         environment.insert("UNPRIVILEGED",
                            ::geteuid() == 0 ? "setpriv --reuid=65534 --regid=65534 --clear-groups"
                                             : "");
         process.setProcessEnvironment(environment);
+        // Elsewhere than the test, so that a folder named relative to where a program starts is
+        // not where the test would look for it.
+        process.setWorkingDirectory(QStringLiteral("/"));
         process.setProcessChannelMode(QProcess::MergedChannels);
         process.start(program, arguments);
         if (!process.waitForFinished(60000))
@@ -101,24 +106,53 @@ private slots:
     // The script and the loader in this process must see the same user folder settings.
     void initTestCase() { qunsetenv("XDG_CONFIG_HOME"); }
 
+    // The install step, the editor and the tile tool find the same picture folder, or say alike
+    // why there is none.
     void fillsAMissingFolder_data()
     {
-        QTest::addColumn<QByteArray>("homeName"); // of the home folder in the scratch folder
+        // Of the home folder in the scratch folder; "-": HOME unset; a name with a dot: a file.
+        QTest::addColumn<QByteArray>("homeName");
         QTest::addColumn<QString>("existing");
-        QTest::addColumn<QByteArray>("userDirs");
-        QTest::newRow("no documents folder") << QByteArray() << QString() << QByteArray();
-        QTest::newRow("empty documents folder")
-            << QByteArray() << QStringLiteral("Documents") << QByteArray();
+        QTest::addColumn<QByteArray>("userDirs"); // "FIFO": a named pipe in the file's place
+        QTest::addColumn<QString>("cause");       // why there is no folder to fill; none: filled
+        QTest::addColumn<QString>("note");        // ends the cause once the filled folder is gone
+        const QString setAside = "XDG_DOCUMENTS_DIR in";
+        QTest::newRow("no documents folder")
+            << QByteArray() << QString() << QByteArray() << QString() << QString();
+        QTest::newRow("empty documents folder") << QByteArray() << QStringLiteral("Documents")
+                                                << QByteArray() << QString() << QString();
         QTest::newRow("documents folder moved in the user folder settings")
             << QByteArray() << QString()
             << QByteArray("XDG_DOCUMENTS_DIR=\"$HOME/Documents\"\n"
-                          "XDG_DOCUMENTS_DIR=\"$HOME/My papers\"\n");
+                          "XDG_DOCUMENTS_DIR=\"$HOME/My papers\"\n")
+            << QString() << QString();
         // Names in Latin-1, which is not UTF-8: "Anaïs" and "Papiers à moi".
         QTest::newRow("home folder named in Latin-1")
-            << QByteArray("Ana\xefs") << QString() << QByteArray();
+            << QByteArray("Ana\xefs") << QString() << QByteArray() << QString() << QString();
         QTest::newRow("documents folder named in Latin-1")
             << QByteArray() << QString()
-            << QByteArray("XDG_DOCUMENTS_DIR=\"$HOME/Papiers \xe0 moi\"\n");
+            << QByteArray("XDG_DOCUMENTS_DIR=\"$HOME/Papiers \xe0 moi\"\n") << QString()
+            << QString();
+        // Settings that no program may wait on or read differently are set aside for ~/Documents.
+        QTest::newRow("settings a named pipe")
+            << QByteArray() << QString() << QByteArray("FIFO") << QString() << QString();
+        QTest::newRow("settings over 64 KiB")
+            << QByteArray() << QString()
+            << QByteArray("XDG_DOCUMENTS_DIR=\"$HOME/Big\"\n") + QByteArray(70000, '#') << QString()
+            << QString();
+        QTest::newRow("relative documents folder")
+            << QByteArray() << QString() << QByteArray("XDG_DOCUMENTS_DIR=\"relative/docs\"\n")
+            << QString() << setAside;
+        QTest::newRow("documents folder by ~")
+            << QByteArray() << QString() << QByteArray("XDG_DOCUMENTS_DIR=\"~/x\"\n") << QString()
+            << setAside;
+        QTest::newRow("documents folder with a NUL byte")
+            << QByteArray() << QString() << QByteArray("XDG_DOCUMENTS_DIR=\"$HOME/a\0b\"\n", 28)
+            << QString() << setAside;
+        QTest::newRow("HOME not set")
+            << QByteArray("-") << QString() << QByteArray() << "HOME is not set" << QString();
+        QTest::newRow("HOME a file") << QByteArray("notes.txt") << QString() << QByteArray()
+                                     << "which is not the absolute path of a folder" << QString();
     }
 
     void fillsAMissingFolder()
@@ -126,23 +160,38 @@ private slots:
         QFETCH(QByteArray, homeName);
         QFETCH(QString, existing);
         QFETCH(QByteArray, userDirs);
+        QFETCH(QString, cause);
+        QFETCH(QString, note);
         QTemporaryDir scratch;
         // Qt cannot remove what it cannot name; the shell can.
         const auto remove = qScopeGuard([&] { QProcess::execute("rm", {"-rf", scratch.path()}); });
         QByteArray home = QFile::encodeName(scratch.path());
-        if (!homeName.isEmpty()) {
-            home += '/' + homeName;
-            QVERIFY(::mkdir(home.constData(), 0700) == 0);
-        }
+        if (homeName == "-")
+            home.clear();
+        else if (homeName.contains('.'))
+            QVERIFY(writeFile(QFile::decodeName(home += '/' + homeName), "not a folder"));
+        else if (!homeName.isEmpty())
+            QVERIFY(::mkdir((home += '/' + homeName).constData(), 0700) == 0);
         if (!existing.isEmpty())
             QVERIFY(QDir(scratch.path()).mkpath(existing));
-        if (!userDirs.isEmpty())
-            QVERIFY(writeFile(scratch.filePath(".config/user-dirs.dirs"), userDirs));
+        const QString settings = scratch.filePath(".config/user-dirs.dirs");
+        if (userDirs == "FIFO")
+            QVERIFY(QDir().mkpath(scratch.filePath(".config")) &&
+                    ::mkfifo(QFile::encodeName(settings).constData(), 0600) == 0);
+        else if (!userDirs.isEmpty())
+            QVERIFY(writeFile(settings, userDirs));
 
         QByteArray output;
+        const auto loader = withHome(home, [] { return catalogue::FilePictureLoader(); });
+        if (!cause.isEmpty()) {
+            QVERIFY(runInstall(home, &output) != 0 && output.contains(cause.toUtf8()));
+            QVERIFY(runCheck(home, &output) != 0 && output.contains(cause.toUtf8()));
+            QVERIFY_THROWS_EXCEPTION(catalogue::PictureLoadError,
+                                     loader.loadPicture(catalogue::picturePath("Bow.bmp")));
+            return;
+        }
         QCOMPARE(runInstall(home, &output), 0);
         // The editor finds the folder the install step filled, and reads every picture from it.
-        const auto loader = withHome(home, [] { return catalogue::FilePictureLoader(); });
         const QByteArray file =
             loader.fileName(QStringLiteral("c:/My Documents/pardovine/Bow.bmp"));
         QVERIFY2(output.contains(file.left(file.lastIndexOf('/'))), output.constData());
@@ -154,6 +203,15 @@ private slots:
         }
         // The tile tool finds the same folder, and passes the set.
         QVERIFY2(runCheck(home, &output) == 0, output.constData());
+        if (note.isEmpty())
+            return;
+        QVERIFY(QDir(QFile::decodeName(file.left(file.lastIndexOf('/')))).removeRecursively());
+        try {
+            loader.loadPicture(catalogue::picturePath("Bow.bmp"));
+            QFAIL("a picture loads without its folder");
+        } catch (const catalogue::PictureLoadError &error) {
+            QVERIFY2(error.cause().contains(note), error.what());
+        }
     }
 
     // Whatever is at the folder's place already stays as it was, and nothing is added.
