@@ -143,7 +143,8 @@ ImageHost::~ImageHost()
 // The host's pixels lie on the device where the host lies in its window, at the window's scale,
 // which is where a painter on the host draws them. A pointer reported on a whole device pixel comes
 // back from the window's scale a hair below it at times (30.5 × 2 may be 60.99999); the margin
-// keeps it on its pixel.
+// keeps it on its pixel. Snapping moves an edge by less than a pixel of the host, so only an image
+// within a pixel of the pointer is looked at on the device.
 Image *ImageHost::imageAt(QPointF windowPosition) const
 {
     const QPoint origin = mapTo(window(), QPoint(0, 0));
@@ -153,8 +154,10 @@ Image *ImageHost::imageAt(QPointF windowPosition) const
     constexpr qreal margin = 1.0 / 1024;
     const QPoint pixel(qFloor(windowPosition.x() * ratio + margin),
                        qFloor(windowPosition.y() * ratio + margin));
+    const QPoint near = (windowPosition - origin).toPoint();
     for (auto image = m_images.rbegin(); image != m_images.rend(); ++image) {
-        if ((*image)->Visible() && deviceRect(toDevice, (*image)->rect()).contains(pixel))
+        if ((*image)->Visible() && (*image)->rect().adjusted(-1, -1, 1, 1).contains(near) &&
+            deviceRect(toDevice, (*image)->rect()).contains(pixel))
             return *image;
     }
     return nullptr;
