@@ -3,8 +3,8 @@
 #include "app/form1.h"
 #include "bareboard.h"
 #include "baselinewindow.h"
-#include "catalogue/pictureloader.h"
 #include "catalogue/catalogue.h"
+#include "catalogue/pictureloader.h"
 #include "framewatch.h"
 #include "residentmemory.h"
 #include "support/windowlayout.h"
@@ -293,10 +293,9 @@ int longRun()
         if (i % 50 == 0) {
             for (toolkit::Selector *selector :
                  {form->ObjScrollH, form->WallScrollH, form->WallScrollV})
-                selector->triggerAction(selector->Value() ==
-                                                             selector->maximum()
-                                                         ? QAbstractSlider::SliderToMinimum
-                                                         : QAbstractSlider::SliderSingleStepAdd);
+                selector->triggerAction(selector->Value() == selector->maximum()
+                                            ? QAbstractSlider::SliderToMinimum
+                                            : QAbstractSlider::SliderSingleStepAdd);
         }
         toolkit::ControlArray &family = i % 3 == 0   ? form->Piece
                                         : i % 3 == 1 ? form->HWall

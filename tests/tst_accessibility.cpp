@@ -29,8 +29,7 @@ QHash<QString, QAccessibleInterface *> imageChildren(QAccessibleInterface *clien
 
 QString description(toolkit::Selector *selector)
 {
-    return QAccessible::queryAccessibleInterface(selector)
-        ->text(QAccessible::Description);
+    return QAccessible::queryAccessibleInterface(selector)->text(QAccessible::Description);
 }
 
 } // namespace
@@ -125,8 +124,7 @@ void TestAccessibility::pressingACellPlacesThePicture()
 
 void TestAccessibility::selectorsTellWhatTheySelect()
 {
-    QCOMPARE(QAccessible::queryAccessibleInterface(m_form->ObjScrollH)
-                 ->text(QAccessible::Name),
+    QCOMPARE(QAccessible::queryAccessibleInterface(m_form->ObjScrollH)->text(QAccessible::Name),
              QStringLiteral("Object type"));
     QCOMPARE(description(m_form->ObjScrollH), QStringLiteral("1UpMushroom.bmp"));
     QCOMPARE(description(m_form->ObjScrollV), QStringLiteral("no variants"));

@@ -4,8 +4,8 @@
 // clicked one included, as it was.
 
 #include "app/form1.h"
-#include "catalogue/pictureloader.h"
 #include "catalogue/catalogue.h"
+#include "catalogue/pictureloader.h"
 #include "support/bitmapwriter.h"
 #include "support/windowimages.h"
 #include "toolkit/image.h"

@@ -5,8 +5,8 @@
 // also the run that looks for memory faults over many windows and loads.
 
 #include "app/form1.h"
-#include "catalogue/pictureloader.h"
 #include "catalogue/catalogue.h"
+#include "catalogue/pictureloader.h"
 #include "support/standinfolder.h"
 #include "support/windowimages.h"
 #include "toolkit/image.h"
@@ -190,9 +190,8 @@ Expectation Session::clickWallSlot()
     toolkit::ControlArray &array = horizontal ? m_window->HWall : m_window->VWall;
     const qint16 index = static_cast<qint16>(below(array.count()));
     Image *slot = array.element(index);
-    const QString file = horizontal
-                             ? wallFile(m_window->WallScrollH, catalogue::HorizontalWall)
-                             : wallFile(m_window->WallScrollV, catalogue::VerticalWall);
+    const QString file = horizontal ? wallFile(m_window->WallScrollH, catalogue::HorizontalWall)
+                                    : wallFile(m_window->WallScrollV, catalogue::VerticalWall);
     if (!(chance(50) && click(slot))) {
         emit array.clicked(index);
     }
@@ -250,24 +249,18 @@ Expectation Session::selectorChanged(Selector *selector, qint16 before)
     if (selector->Value() == before)
         return {};
     if (selector == m_window->WallScrollH)
-        return {{m_window->WallSampleH},
-                nullptr,
-                wallFile(selector, catalogue::HorizontalWall),
-                m_window->WallSampleH,
-                false,
-                false};
+        return {{m_window->WallSampleH}, nullptr, wallFile(selector, catalogue::HorizontalWall),
+                m_window->WallSampleH,   false,   false};
     if (selector == m_window->WallScrollV)
-        return {
-            {m_window->WallSampleV}, nullptr, wallFile(selector, catalogue::VerticalWall),
-            m_window->WallSampleV,   false,   false};
+        return {{m_window->WallSampleV}, nullptr, wallFile(selector, catalogue::VerticalWall),
+                m_window->WallSampleV,   false,   false};
     return {{m_window->ObjSample}, nullptr, objectFile(), m_window->ObjSample, true, false};
 }
 
 // Half of the time one of the files the selectors point at, so that loads do fail.
 Expectation Session::changeFile()
 {
-    QStringList candidates{objectFile(),
-                           wallFile(m_window->WallScrollH, catalogue::HorizontalWall),
+    QStringList candidates{objectFile(), wallFile(m_window->WallScrollH, catalogue::HorizontalWall),
                            wallFile(m_window->WallScrollV, catalogue::VerticalWall)};
     const QStringList all = m_folder.fileNames();
     const QString file =

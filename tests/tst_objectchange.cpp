@@ -389,8 +389,8 @@ void TestObjectChange::wallSelection()
     toolkit::Selector *walls = selector(wallSelector);
     toolkit::Image *sample =
         wallSelector.endsWith(QLatin1Char('H')) ? m_form->WallSampleH : m_form->WallSampleV;
-    const qint16 kind =
-        wallSelector.endsWith(QLatin1Char('H')) ? catalogue::HorizontalWall : catalogue::VerticalWall;
+    const qint16 kind = wallSelector.endsWith(QLatin1Char('H')) ? catalogue::HorizontalWall
+                                                                : catalogue::VerticalWall;
     toolkit::ControlArray &slotArray = support::boardArray(*m_form, wallSlots);
     act(wallSelector + QStringLiteral(" 0")); // away from the design value, loading nothing
     QMap<QString, QList<int>> selectors = selectorStates();

@@ -2,8 +2,8 @@
 // it — the stored bitmap format byte by byte, the sizes of the board slots, loading through the
 // editor's own picture loader from a picture folder — and for what the pictures show.
 
-#include "catalogue/pictureloader.h"
 #include "catalogue/catalogue.h"
+#include "catalogue/pictureloader.h"
 
 #include <QDir>
 #include <QFile>

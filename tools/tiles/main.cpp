@@ -7,8 +7,8 @@
 //   tolvane-tiles --list
 //   tolvane-tiles --check [FOLDER]
 
-#include "catalogue/pictureloader.h"
 #include "catalogue/catalogue.h"
+#include "catalogue/pictureloader.h"
 #include "tools/tiles/contactsheet.h"
 #include "tools/tiles/filenames.h"
 #include "tools/tiles/tilecatalogue.h"
