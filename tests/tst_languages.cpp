@@ -94,7 +94,11 @@ private slots:
         QCOMPARE(program.exitCode(), status);
         const QString output = QString::fromUtf8(status == 0 ? program.readAllStandardOutput()
                                                              : program.readAllStandardError());
-        QVERIFY2(status == 0 ? output.contains(expected) : output == expected, qPrintable(output));
+        // A failure ends in the program's one line, with nothing of Qt's about its platform plugin
+        // (Qt may warn of a locale the machine lacks before it).
+        QVERIFY2(status == 0 ? output.contains(expected)
+                             : output.endsWith(expected) && !output.contains("platform plugin"),
+                 qPrintable(output));
     }
 
     // The window's title and its menu command are the editor's own names, in every language.
