@@ -23,7 +23,8 @@ void onStartMessage(QtMsgType type, const QMessageLogContext &context, const QSt
     QByteArray display = qgetenv("WAYLAND_DISPLAY");
     if (display.isEmpty())
         display = qgetenv("DISPLAY");
-    translations::installTranslators(*QCoreApplication::instance());
+    if (QCoreApplication::instance())
+        translations::installTranslators(*QCoreApplication::instance());
     const QString why =
         display.isEmpty()
             ? QCoreApplication::translate("Form1", "cannot open a display, for none is set: is a "
