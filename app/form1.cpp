@@ -28,9 +28,11 @@ using toolkit::Selector;
 
 // The window's design, stored as a form designer stores it: every position and size in twips, 15
 // to the pixel at the window's scale.
+constexpr int twipsPerPixel = 15;
+
 constexpr int twips(int pixels)
 {
-    return pixels * 15;
+    return pixels * twipsPerPixel;
 }
 
 enum class Control
@@ -53,7 +55,11 @@ struct ControlDesign
     const char *picture;
     bool visible;
 
-    QRect rect() const { return {left / 15, top / 15, width / 15, height / 15}; }
+    QRect rect() const
+    {
+        return {left / twipsPerPixel, top / twipsPerPixel, width / twipsPerPixel,
+                height / twipsPerPixel};
+    }
 };
 
 struct WindowDesign
@@ -107,7 +113,7 @@ public:
     explicit ClientArea(Form1 *window) : ImageHost(window), m_window(window)
     {
         setAttribute(Qt::WA_OpaquePaintEvent);
-        setFixedSize(design.clientWidth / 15, design.clientHeight / 15);
+        setFixedSize(design.clientWidth / twipsPerPixel, design.clientHeight / twipsPerPixel);
     }
 
     QString imageName(const Image &image) const override { return m_window->imageName(image); }

@@ -44,14 +44,13 @@ int printPictureFolder(int argc, char *argv[])
     QCoreApplication application(argc, argv);
     translations::installTranslators(application);
     const catalogue::DocumentsFolder documents = catalogue::documentsFolder();
-    const QByteArray folder = catalogue::FilePictureLoader(documents.folder)
-                                  .fileName(catalogue::pictureFolder)
-                                  .chopped(1);
-    if (documents.folder.isEmpty())
+    if (documents.folder.isEmpty()) {
         std::fprintf(stderr, "tolvane: %s\n", qPrintable(documents.problem));
-    else
-        std::printf("%s\n", folder.constData());
-    return documents.folder.isEmpty() || std::fflush(stdout) != 0 || std::ferror(stdout);
+        return 1;
+    }
+    const catalogue::FilePictureLoader loader(documents.folder);
+    std::printf("%s\n", loader.fileName(catalogue::pictureFolder).chopped(1).constData());
+    return std::fflush(stdout) != 0 || std::ferror(stdout);
 }
 
 } // namespace
